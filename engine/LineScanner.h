@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tolkar {
+
+// Reads the learned-phrase file's lines in large blocks with a fixed buffer.
+// A line ends at CR LF or at a lone CR (so every CR ends exactly one line); an
+// LF without a CR before it is text; the first byte 26 ends the text; a last
+// line without terminator still counts.
+
+struct LineIndex
+{
+    // Where each block began and how many lines had ended before it, so a line
+    // can be reached without reading the file from its start again.
+    struct Checkpoint
+    {
+        std::uint64_t offset;
+        std::uint64_t linesBefore;
+    };
+
+    std::uint64_t lineCount = 0;
+    std::uint64_t textEnd = 0;
+    std::vector<Checkpoint> checkpoints;
+};
+
+// Counts the lines of the file open on fd, read from its current position (the start).
+// Throws EInOutError.
+LineIndex IndexLines(int fd);
+
+// The text of line lineNumber (from 1) without its terminator; empty past the last
+// line. Throws EInOutError.
+std::string ReadLine(int fd, const LineIndex& index, std::uint64_t lineNumber);
+
+} // namespace tolkar
