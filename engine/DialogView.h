@@ -8,7 +8,7 @@ namespace tolkar {
 // The window implements it; tests implement it with a recorder.
 class DialogView
 {
-public:
+  public:
     virtual ~DialogView() = default;
 
     virtual void AppendLine(const std::string& line) = 0;

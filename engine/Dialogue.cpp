@@ -126,7 +126,8 @@ void Dialogue::AnswerPhrase()
     }
     if (Tema_ == temaGreeted) {
         Tema_ = temaSelf;
-        AppendWithEmptyLine(tables_.Introductions[PickIndex(random_, tables_.Introductions.Size())]);
+        AppendWithEmptyLine(
+            tables_.Introductions[PickIndex(random_, tables_.Introductions.Size())]);
         return;
     }
     const PhraseTable& replies = TopicTable();

@@ -15,9 +15,10 @@ namespace tolkar {
 // the view, every draw through the random source, in a fixed order.
 class Dialogue
 {
-public:
+  public:
     // Clears DialogStarted and fills the phrase tables.
-    Dialogue(DialogView& view, RandomSource& random, LearnedPhraseFile learnedPhrases = LearnedPhraseFile());
+    Dialogue(DialogView& view, RandomSource& random,
+             LearnedPhraseFile learnedPhrases = LearnedPhraseFile());
 
     void StartDialogue();
     // Throws EInOutError when the learned-phrase file fails; what was done stays.
@@ -32,7 +33,7 @@ public:
     // The guard's warning, two lines split by a carriage return.
     static std::string WarningText();
 
-private:
+  private:
     bool ReplyIfAbusive();
     void RecordIfLearnable();
     bool ReplyIfFixedAnswer();

@@ -36,6 +36,9 @@ int InOutErrorCodeFromErrno(int errnoValue)
     // The codes are those of the original platform, whose messages users know.
     constexpr int kSharingViolation = 32;
     constexpr int kDiskFull = 112;
+    // EIO's own number is the code of "File access denied"; a failing device is
+    // a general failure there.
+    constexpr int kGeneralFailure = 31;
     switch (errnoValue) {
     case ENOENT:
         return 2;
@@ -57,6 +60,8 @@ int InOutErrorCodeFromErrno(int errnoValue)
     case ENOSPC:
     case EDQUOT:
         return kDiskFull;
+    case EIO:
+        return kGeneralFailure;
     default:
         return errnoValue;
     }

@@ -10,12 +10,12 @@ namespace tolkar {
 // It abandons the rest of the handler; the window shows it in its error box.
 class EInOutError : public std::runtime_error
 {
-public:
+  public:
     explicit EInOutError(int errorCode);
 
     int ErrorCode() const { return errorCode_; }
 
-private:
+  private:
     int errorCode_;
 };
 

@@ -21,7 +21,7 @@ constexpr off_t kCutWindow = 128;
 // only cleans up after an error that is already on its way.
 class FileHandle
 {
-public:
+  public:
     explicit FileHandle(int fd) : fd_(fd) {}
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
@@ -43,7 +43,7 @@ public:
         }
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -61,7 +61,8 @@ std::size_t ReadAtOrRaise(int fd, char* buffer, std::size_t size, off_t offset)
 {
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::pread(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
+        const ssize_t n =
+            ::pread(fd, buffer + done, size - done, offset + static_cast<off_t>(done));
         if (n < 0) {
             if (errno == EINTR) {
                 continue;

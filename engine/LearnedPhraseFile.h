@@ -12,7 +12,7 @@ namespace tolkar {
 // Every operation opens the file by name, so it follows the current directory.
 class LearnedPhraseFile
 {
-public:
+  public:
     explicit LearnedPhraseFile(std::string fileName = "user.vrk");
 
     // Makes sure the file exists (creates it empty if missing). Never reports a failure.
@@ -28,7 +28,7 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
-private:
+  private:
     std::string fileName_;
 };
 

@@ -80,7 +80,8 @@ LineIndex IndexLines(int fd)
         }
         const char* block = buffer.data();
         const void* mark = std::memchr(block, kEndOfText, got);
-        const std::size_t limit = mark ? static_cast<std::size_t>(static_cast<const char*>(mark) - block) : got;
+        const std::size_t limit =
+            mark ? static_cast<std::size_t>(static_cast<const char*>(mark) - block) : got;
         if (limit > 0) {
             linesEnded += CountCR(block, limit);
             // Where the text of the still unterminated line begins in this block.
@@ -153,8 +154,8 @@ std::string ReadLine(int fd, const LineIndex& index, std::uint64_t lineNumber)
 
     std::string text;
     while (position < index.textEnd) {
-        const std::size_t want =
-            static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), index.textEnd - position));
+        const std::size_t want = static_cast<std::size_t>(
+            std::min<std::uint64_t>(buffer.size(), index.textEnd - position));
         const std::size_t got = ReadAtOrRaise(fd, buffer.data(), want, position);
         if (got == 0) {
             break;

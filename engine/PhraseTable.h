@@ -12,7 +12,7 @@ namespace tolkar {
 // An ordered list of Windows-1251 strings, indexed from 1.
 class PhraseTable
 {
-public:
+  public:
     PhraseTable() = default;
     // Entries are given in UTF-8 and held in Windows-1251.
     PhraseTable(std::initializer_list<std::string_view> utf8Entries);
@@ -25,7 +25,7 @@ public:
     }
     const std::vector<std::string>& Entries() const { return entries_; }
 
-private:
+  private:
     std::vector<std::string> entries_;
 };
 

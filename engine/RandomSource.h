@@ -9,7 +9,7 @@ namespace tolkar {
 // dialogue, and drawn from in a fixed order, so a test can script every draw.
 class RandomSource
 {
-public:
+  public:
     virtual ~RandomSource() = default;
 
     virtual void Randomize() = 0;
@@ -19,11 +19,11 @@ public:
 
 class ClockRandom final : public RandomSource
 {
-public:
+  public:
     void Randomize() override;
     std::int64_t Random(std::int64_t range) override;
 
-private:
+  private:
     std::mt19937_64 generator_;
 };
 
