@@ -40,8 +40,9 @@ TEST(Cp1251, WhatTheCodePageCannotHoldBecomesQuestionMarkAndTheRestStays)
         std::string cp1251;
     };
     const Case cases[] = {
-        {"a😀b", "a?b"},    // emoji: one mark for the whole character
-        {"中文!", "??!"},  // CJK
+        {"a😀b", "a?b"}, // emoji: one mark for the whole character
+        {"中文!", "?"
+                  "?!"},   // CJK
         {"é", "?"},        // Latin letter outside the code page
         {"x\xFFy", "x?y"}, // a byte that never starts UTF-8
         {"\xD0", "?"},     // cut short at the end

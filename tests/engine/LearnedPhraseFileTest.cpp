@@ -123,9 +123,10 @@ TEST_F(LearnedPhraseFileTest, ReadingRules)
 
 TEST_F(LearnedPhraseFileTest, LinesAcrossBlockBoundaries)
 {
+    // A power of two at least as large as a read block, so a block ends there.
     constexpr std::size_t kBlock = std::size_t{1} << 20;
-    // Lines of many lengths and both terminators; a CR LF split between the first
-    // two blocks; a line longer than a block; a byte 26 deep in the file.
+    // Lines of many lengths and both terminators; a CR LF split between two
+    // blocks; a line longer than a block; a byte 26 deep in the file.
     std::string bytes;
     for (int i = 0; bytes.size() < kBlock - 200; ++i) {
         bytes += std::string(static_cast<std::size_t>(i % 97), static_cast<char>('a' + i % 26));
