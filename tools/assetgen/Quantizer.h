@@ -1,34 +1,44 @@
 #pragma once
 
-#include "IndexedImage.h"
-
 #include <QImage>
+
+#include "IndexedImage.h"
 
 struct liq_attr;
 struct liq_histogram;
-struct liq_result;
 
-// Reduces one or more opaque pictures to a shared palette with libimagequant.
-// Settings are fixed so that the same pictures always give the same bytes.
+// Builds one palette for one or more opaque pictures with libimagequant.
+// Settings are fixed so that the same pictures always give the same palette.
 class Quantizer
 {
   public:
-    Quantizer(int maxColors, float ditherLevel);
+    explicit Quantizer(int maxColors);
     ~Quantizer();
     Quantizer(const Quantizer&) = delete;
     Quantizer& operator=(const Quantizer&) = delete;
 
-    // Adds a picture's colours to the histogram; alpha is ignored.
+    // Adds the colours of the picture's drawn pixels (see isDrawn) to the histogram.
     void add(const QImage& picture);
-    // Builds the palette; call once, after every add().
-    void quantize();
-    Palette palette() const;
-    // Maps a picture onto the palette (indices 0 .. palette().size() - 1).
-    IndexedImage remap(const QImage& picture) const;
+    Palette quantize();
 
   private:
-    float m_ditherLevel;
     liq_attr* m_attr = nullptr;
     liq_histogram* m_histogram = nullptr;
-    liq_result* m_result = nullptr;
 };
+
+// Maps a picture onto `palette` with serpentine Floyd-Steinberg dithering,
+// choosing only among the entries listed in `usable`. Our own mapping rather
+// than libimagequant's, because libimagequant refines its palette per remapped
+// picture and our animations need every frame to use one fixed palette.
+IndexedImage remapToPalette(const QImage& picture, const Palette& palette,
+                            const std::vector<int>& usable, float ditherLevel);
+
+// Pixels at least half opaque are drawn; the rest become the transparent colour.
+constexpr int kOpaqueThreshold = 128;
+bool isDrawn(QRgb premultiplied);
+
+// The picture as it shows over black: what a GIF pixel must hold at the edges.
+QImage flattenOnBlack(const QImage& picture);
+
+// All indices of a palette: 0 .. size - 1.
+std::vector<int> allIndices(const Palette& palette);

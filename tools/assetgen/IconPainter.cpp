@@ -1,0 +1,352 @@
+#include "IconPainter.h"
+
+#include <cmath>
+
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include "Effects.h"
+#include "Noise.h"
+
+namespace {
+
+// The cartoon is drawn on a 100 x 100 grid, the portrait on 256 x 256,
+// and both are scaled to the size asked for.
+constexpr qreal kCartoonGrid = 100.0;
+constexpr int kPortraitGrid = 256;
+
+} // namespace
+
+QImage IconPainter::cartoonFace(int size, Colours colours) const
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / kCartoonGrid, size / kCartoonGrid);
+
+    const bool sixteen = colours == Colours::Sixteen;
+    const QColor outline(0, 0, 0);
+    const QColor skin = sixteen ? QColor(192, 192, 192) : QColor(244, 196, 150);
+    const QColor hair = sixteen ? QColor(255, 255, 0) : QColor(255, 214, 40);
+    // Small icons need fat outlines to stay readable.
+    p.setPen(QPen(outline, size <= 16 ? 9.0 : 5.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    paintCartoonHead(p, skin, outline);
+    paintQuiff(p, hair, outline);
+    paintCartoonEyes(p, outline);
+    paintGrin(p, outline, colours);
+    return image;
+}
+
+void IconPainter::paintCartoonHead(QPainter& p, const QColor& skin, const QColor& outline) const
+{
+    p.save();
+    p.setBrush(skin);
+    p.drawEllipse(QPointF(14, 60), 8, 11); // ears
+    p.drawEllipse(QPointF(86, 60), 8, 11);
+    QPainterPath head;
+    head.moveTo(18, 46);
+    head.cubicTo(16, 80, 34, 96, 50, 96);
+    head.cubicTo(66, 96, 84, 80, 82, 46);
+    head.cubicTo(80, 26, 20, 26, 18, 46);
+    p.drawPath(head);
+    p.setPen(Qt::NoPen);
+    if (skin != QColor(192, 192, 192)) {
+        QRadialGradient cheeks(QPointF(40, 52), 44);
+        cheeks.setColorAt(0.0, QColor(255, 230, 200, 120));
+        cheeks.setColorAt(1.0, QColor(180, 100, 60, 90));
+        p.setBrush(cheeks);
+        p.drawPath(head);
+    }
+    Q_UNUSED(outline);
+    p.restore();
+}
+
+void IconPainter::paintQuiff(QPainter& p, const QColor& hair, const QColor& outline) const
+{
+    // A big swept-up quiff curling over to the right.
+    QPainterPath quiff;
+    quiff.moveTo(17, 48);
+    quiff.cubicTo(10, 24, 26, 4, 56, 4);
+    quiff.cubicTo(76, 4, 94, 10, 92, 22);
+    quiff.cubicTo(86, 16, 74, 16, 70, 20);
+    quiff.cubicTo(80, 26, 84, 36, 83, 48);
+    quiff.cubicTo(74, 34, 56, 30, 40, 32);
+    quiff.cubicTo(30, 34, 22, 40, 17, 48);
+    p.save();
+    p.setBrush(hair);
+    p.drawPath(quiff);
+    // Strands.
+    QPen strand(outline, p.pen().widthF() * 0.45, Qt::SolidLine, Qt::RoundCap);
+    p.setPen(strand);
+    p.setBrush(Qt::NoBrush);
+    QPainterPath s1;
+    s1.moveTo(30, 30);
+    s1.cubicTo(32, 18, 46, 12, 66, 12);
+    p.drawPath(s1);
+    p.restore();
+}
+
+void IconPainter::paintCartoonEyes(QPainter& p, const QColor& outline) const
+{
+    p.save();
+    // Open eye on the viewer's left.
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(36, 54), 9, 10);
+    p.setPen(Qt::NoPen);
+    p.setBrush(outline);
+    p.drawEllipse(QPointF(38, 56), 4.5, 5);
+    // Winking eye: a closed, smiling lid.
+    p.restore();
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    QPainterPath wink;
+    wink.moveTo(56, 56);
+    wink.quadTo(65, 48, 74, 56);
+    p.drawPath(wink);
+    // Raised brow over the open eye.
+    QPainterPath brow;
+    brow.moveTo(27, 40);
+    brow.quadTo(36, 34, 45, 40);
+    p.drawPath(brow);
+    p.restore();
+}
+
+void IconPainter::paintGrin(QPainter& p, const QColor& outline, Colours colours) const
+{
+    QPainterPath mouth;
+    mouth.moveTo(30, 70);
+    mouth.quadTo(52, 76, 74, 66);
+    mouth.cubicTo(72, 84, 58, 90, 50, 90);
+    mouth.cubicTo(38, 90, 30, 82, 30, 70);
+    p.save();
+    p.setBrush(colours == Colours::Sixteen ? QColor(128, 0, 0) : QColor(150, 30, 30));
+    p.drawPath(mouth);
+    // Teeth along the top of the grin.
+    p.setClipPath(mouth);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    QPainterPath teeth;
+    teeth.moveTo(28, 66);
+    teeth.quadTo(52, 74, 76, 62);
+    teeth.lineTo(76, 74);
+    teeth.quadTo(52, 84, 28, 76);
+    teeth.closeSubpath();
+    p.drawPath(teeth);
+    p.restore();
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(mouth);
+    Q_UNUSED(outline);
+    p.restore();
+}
+
+QImage IconPainter::portrait(int size) const
+{
+    QImage canvas(kPortraitGrid, kPortraitGrid, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter p(&canvas);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintPortraitBackground(p);
+        paintPortraitShoulders(p);
+        paintPortraitFace(p);
+        paintPortraitEyes(p);
+        paintPortraitNoseAndMouth(p);
+        paintMoustache(p);
+        paintPortraitHair(p);
+    }
+    // Soften the shapes into paint, then bring back a little texture.
+    QImage soft = effects::blurred(canvas, 3);
+    {
+        QPainter p(&soft);
+        p.setOpacity(0.45);
+        p.drawImage(0, 0, canvas);
+    }
+    effects::addGrain(soft, 5, 8080);
+    if (size == kPortraitGrid) {
+        return soft;
+    }
+    return soft.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void IconPainter::paintPortraitBackground(QPainter& p) const
+{
+    // A warm, dark studio backdrop in a rounded frame.
+    QRadialGradient backdrop(QPointF(100, 80), 220);
+    backdrop.setColorAt(0.0, QColor(120, 92, 62));
+    backdrop.setColorAt(0.6, QColor(60, 42, 30));
+    backdrop.setColorAt(1.0, QColor(22, 16, 12));
+    p.setPen(Qt::NoPen);
+    p.setBrush(backdrop);
+    p.drawRoundedRect(QRectF(6, 6, 244, 244), 36, 36);
+}
+
+void IconPainter::paintPortraitShoulders(QPainter& p) const
+{
+    QPainterPath coat;
+    coat.moveTo(20, 256);
+    coat.cubicTo(24, 214, 60, 196, 100, 188);
+    coat.lineTo(156, 188);
+    coat.cubicTo(196, 196, 232, 214, 236, 256);
+    coat.closeSubpath();
+    QLinearGradient cloth(QPointF(20, 190), QPointF(236, 256));
+    cloth.setColorAt(0.0, QColor(70, 62, 52));
+    cloth.setColorAt(0.5, QColor(40, 36, 32));
+    cloth.setColorAt(1.0, QColor(16, 14, 12));
+    p.setBrush(cloth);
+    p.drawPath(coat);
+    // Neck and an open collar.
+    QLinearGradient neck(QPointF(100, 170), QPointF(160, 170));
+    neck.setColorAt(0.0, QColor(190, 136, 104));
+    neck.setColorAt(1.0, QColor(110, 70, 50));
+    p.setBrush(neck);
+    p.drawRect(QRectF(104, 160, 50, 44));
+    p.setBrush(QColor(210, 200, 180));
+    QPainterPath collar;
+    collar.moveTo(96, 190);
+    collar.lineTo(128, 226);
+    collar.lineTo(110, 240);
+    collar.lineTo(84, 200);
+    collar.closeSubpath();
+    collar.moveTo(160, 190);
+    collar.lineTo(128, 226);
+    collar.lineTo(146, 240);
+    collar.lineTo(172, 200);
+    collar.closeSubpath();
+    p.drawPath(collar);
+}
+
+void IconPainter::paintPortraitFace(QPainter& p) const
+{
+    QPainterPath face;
+    face.moveTo(80, 100);
+    face.cubicTo(78, 150, 98, 190, 128, 192);
+    face.cubicTo(158, 190, 178, 150, 176, 100);
+    face.cubicTo(174, 56, 82, 56, 80, 100);
+    // Ears.
+    p.setBrush(QColor(170, 112, 84));
+    p.drawEllipse(QPointF(80, 120), 9, 17);
+    p.drawEllipse(QPointF(176, 120), 9, 17);
+    // Light from the upper left: warm highlights, cool shadow on the far cheek.
+    QRadialGradient skin(QPointF(112, 104), 96);
+    skin.setColorAt(0.0, QColor(236, 186, 150));
+    skin.setColorAt(0.45, QColor(204, 146, 112));
+    skin.setColorAt(0.8, QColor(140, 88, 64));
+    skin.setColorAt(1.0, QColor(90, 56, 44));
+    p.setBrush(skin);
+    p.drawPath(face);
+    // Stubble over the jaw.
+    p.save();
+    p.setClipPath(face);
+    QRadialGradient stubble(QPointF(128, 176), 46);
+    stubble.setColorAt(0.0, QColor(60, 40, 34, 90));
+    stubble.setColorAt(1.0, QColor(60, 40, 34, 0));
+    p.setBrush(stubble);
+    p.drawEllipse(QPointF(128, 170), 50, 28);
+    p.restore();
+}
+
+void IconPainter::paintPortraitEyes(QPainter& p) const
+{
+    for (const qreal cx : {108.0, 150.0}) {
+        // Socket shadow, white, brown iris, pupil, glint.
+        QRadialGradient socket(QPointF(cx, 116), 20);
+        socket.setColorAt(0.0, QColor(90, 50, 40, 160));
+        socket.setColorAt(1.0, QColor(90, 50, 40, 0));
+        p.setBrush(socket);
+        p.drawEllipse(QPointF(cx, 115), 20, 13);
+        p.setBrush(QColor(226, 216, 204));
+        p.drawEllipse(QPointF(cx, 117), 10, 5);
+        p.setBrush(QColor(84, 52, 30));
+        p.drawEllipse(QPointF(cx + 1, 117), 4.8, 4.8);
+        p.setBrush(QColor(16, 10, 8));
+        p.drawEllipse(QPointF(cx + 1, 117), 2.2, 2.2);
+        p.setBrush(QColor(255, 255, 255, 220));
+        p.drawEllipse(QPointF(cx - 0.5, 115.5), 1.2, 1.2);
+        // Upper lid line and a heavy dark brow.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(50, 28, 22), 2.0, Qt::SolidLine, Qt::RoundCap));
+        p.drawArc(QRectF(cx - 11, 111, 22, 12), 20 * 16, 140 * 16);
+        p.setPen(QPen(QColor(30, 20, 16), 6.5, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath brow;
+        brow.moveTo(cx - 15, 104);
+        brow.quadTo(cx, 96, cx + 15, 103);
+        p.drawPath(brow);
+        p.setPen(Qt::NoPen);
+    }
+}
+
+void IconPainter::paintPortraitNoseAndMouth(QPainter& p) const
+{
+    // Nose: a lit ridge, a shaded side and the nostrils.
+    QLinearGradient side(QPointF(128, 120), QPointF(142, 120));
+    side.setColorAt(0.0, QColor(140, 88, 64, 0));
+    side.setColorAt(1.0, QColor(120, 70, 50, 150));
+    QPainterPath nose;
+    nose.moveTo(126, 118);
+    nose.cubicTo(130, 132, 140, 142, 140, 150);
+    nose.lineTo(128, 152);
+    nose.closeSubpath();
+    p.setBrush(side);
+    p.drawPath(nose);
+    p.setBrush(QColor(250, 214, 184, 150));
+    p.drawEllipse(QPointF(127, 142), 4, 9);
+    p.setBrush(QColor(80, 40, 32, 200));
+    p.drawEllipse(QPointF(120, 152), 4, 2.4);
+    p.drawEllipse(QPointF(137, 152), 4, 2.4);
+    // Mouth under the moustache.
+    p.setBrush(QColor(140, 62, 56));
+    p.drawEllipse(QPointF(129, 172), 14, 4.5);
+    p.setBrush(QColor(60, 24, 20));
+    p.drawRect(QRectF(115, 170, 28, 1.6));
+}
+
+void IconPainter::paintMoustache(QPainter& p) const
+{
+    // A thick dark moustache, built from strokes of hair.
+    noise::Random random(1717);
+    for (int i = 0; i < 90; ++i) {
+        const qreal t = random.uniform();
+        const bool left = random.uniform() < 0.5f;
+        const qreal x = left ? 128 - t * 24 : 128 + t * 24;
+        const qreal y = 160 + t * t * 10 + random.range(-2.5f, 2.5f);
+        const QPointF from(left ? x + 3 : x - 3, y - 4);
+        const QPointF to(x + (left ? -2 : 2), y + 5);
+        const int tone = 20 + random.below(30);
+        p.setPen(QPen(QColor(tone, tone * 2 / 3, tone / 2), random.range(2.0f, 3.5f), Qt::SolidLine,
+                      Qt::RoundCap));
+        p.drawLine(from, to);
+    }
+    p.setPen(Qt::NoPen);
+}
+
+void IconPainter::paintPortraitHair(QPainter& p) const
+{
+    QPainterPath hair;
+    hair.moveTo(74, 120);
+    hair.cubicTo(64, 70, 90, 36, 130, 36);
+    hair.cubicTo(172, 36, 194, 70, 182, 120);
+    hair.cubicTo(178, 96, 170, 84, 160, 80);
+    hair.cubicTo(140, 88, 110, 88, 96, 80);
+    hair.cubicTo(86, 88, 80, 100, 74, 120);
+    QRadialGradient shine(QPointF(110, 52), 80);
+    shine.setColorAt(0.0, QColor(80, 58, 42));
+    shine.setColorAt(0.5, QColor(36, 24, 18));
+    shine.setColorAt(1.0, QColor(14, 10, 8));
+    p.setBrush(shine);
+    p.drawPath(hair);
+    // Strands swept back.
+    noise::Random random(1919);
+    p.save();
+    p.setClipPath(hair);
+    for (int i = 0; i < 70; ++i) {
+        const QPointF from(random.range(76, 182), random.range(40, 110));
+        const QPointF to = from + QPointF(random.range(-14, 14), random.range(-22, -6));
+        p.setPen(QPen(QColor(90, 66, 48, random.below(80) + 40), random.range(0.8f, 2.0f)));
+        p.drawLine(from, to);
+    }
+    p.restore();
+    p.setPen(Qt::NoPen);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+// Draws the program's icon faces: a grinning, winking cartoon lad with a yellow
+// quiff for the small sizes, and a painted portrait of a dark-haired man with a
+// moustache for the large ones.
+class IconPainter
+{
+  public:
+    enum class Colours
+    {
+        Full,    // skin tones
+        Sixteen, // the 16-colour images: grey skin, plain bright colours
+    };
+
+    QImage cartoonFace(int size, Colours colours) const;
+    QImage portrait(int size) const;
+
+  private:
+    void paintQuiff(QPainter& p, const QColor& hair, const QColor& outline) const;
+    void paintCartoonHead(QPainter& p, const QColor& skin, const QColor& outline) const;
+    void paintCartoonEyes(QPainter& p, const QColor& outline) const;
+    void paintGrin(QPainter& p, const QColor& outline, Colours colours) const;
+
+    void paintPortraitBackground(QPainter& p) const;
+    void paintPortraitShoulders(QPainter& p) const;
+    void paintPortraitFace(QPainter& p) const;
+    void paintPortraitEyes(QPainter& p) const;
+    void paintPortraitNoseAndMouth(QPainter& p) const;
+    void paintMoustache(QPainter& p) const;
+    void paintPortraitHair(QPainter& p) const;
+};
