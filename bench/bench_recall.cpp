@@ -25,7 +25,7 @@ class LastLine : public tolkar::RandomSource
 
 std::filesystem::path BenchFile()
 {
-    const auto path = std::filesystem::temp_directory_path() / "tolkar-bench-1g.vrk";
+    auto path = std::filesystem::temp_directory_path() / "tolkar-bench-1g.vrk";
     std::error_code error;
     if (std::filesystem::file_size(path, error) == kFileSize) {
         return path;
