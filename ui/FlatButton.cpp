@@ -1,0 +1,112 @@
+#include "FlatButton.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+FlatButton::FlatButton(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+    // Presses of every button end here, so none of them drags the window beneath.
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+bool FlatButton::PointerOver() const
+{
+    return underMouse() && QApplication::activeWindow() != nullptr;
+}
+
+FlatButton::Frame FlatButton::CurrentFrame() const
+{
+    if (!isEnabled()) {
+        return Frame::None;
+    }
+    if (held_) {
+        return heldOver_ ? Frame::Sunken : Frame::Raised;
+    }
+    return PointerOver() ? Frame::Raised : Frame::None;
+}
+
+void FlatButton::paintEvent(QPaintEvent*)
+{
+    const Frame frame = CurrentFrame();
+    if (frame == Frame::None) {
+        return;
+    }
+    const QPalette& colours = palette();
+    const QColor topLeft = frame == Frame::Raised ? colours.color(QPalette::Light)
+                                                  : colours.color(QPalette::Shadow);
+    const QColor bottomRight = frame == Frame::Raised ? colours.color(QPalette::Dark)
+                                                      : colours.color(QPalette::Light);
+    const int right = width() - 1;
+    const int bottom = height() - 1;
+    QPainter painter(this);
+    painter.setPen(topLeft);
+    painter.drawLine(0, 0, right, 0);
+    painter.drawLine(0, 0, 0, bottom);
+    painter.setPen(bottomRight);
+    painter.drawLine(right, 0, right, bottom);
+    painter.drawLine(0, bottom, right, bottom);
+}
+
+void FlatButton::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    held_ = true;
+    heldOver_ = true;
+    update();
+}
+
+void FlatButton::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (!held_) {
+        return;
+    }
+    const bool over = rect().contains(event->position().toPoint());
+    if (over != heldOver_) {
+        heldOver_ = over;
+        update();
+    }
+}
+
+void FlatButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton || !held_) {
+        return;
+    }
+    const bool click = rect().contains(event->position().toPoint());
+    held_ = false;
+    heldOver_ = false;
+    update();
+    if (click) {
+        emit clicked();
+    }
+}
+
+void FlatButton::enterEvent(QEnterEvent*)
+{
+    update();
+}
+
+void FlatButton::leaveEvent(QEvent*)
+{
+    update();
+}
+
+void FlatButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        held_ = false;
+        heldOver_ = false;
+    }
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ActivationChange) {
+        update();
+    }
+    QWidget::changeEvent(event);
+}

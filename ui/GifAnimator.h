@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <vector>
+
+// Shows an animated GIF and plays it on request. A play goes from the frame it
+// rests on through the following ones, each for its own delay; past the last frame
+// it returns to the first and, unless looping, stops there. While hidden the
+// control is frozen: a running play waits at its frame until shown again.
+class GifAnimator : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit GifAnimator(QWidget* parent = nullptr);
+
+    // Loads every frame of the picture; the control takes the picture's size.
+    void LoadImage(const QString& fileName);
+
+    bool Animate() const { return animate_; }
+    // Starts a play on a stopped control, or stops a running one where it stands.
+    // Starting a control that is already playing changes nothing.
+    void SetAnimate(bool animate);
+
+    bool Loop() const { return loop_; }
+    void SetLoop(bool loop) { loop_ = loop; }
+
+    int FrameCount() const { return static_cast<int>(frames_.size()); }
+    // Zero-based: 0 is the first frame.
+    int CurrentFrame() const { return current_; }
+    QImage CurrentImage() const;
+
+    void setVisible(bool visible) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Frame
+    {
+        QImage image;
+        int delayMs;
+    };
+
+    void StepToNextFrame();
+    void ScheduleStep();
+
+    std::vector<Frame> frames_;
+    int current_ = 0;
+    bool animate_ = false;
+    bool loop_ = true;
+    QTimer stepTimer_;
+};

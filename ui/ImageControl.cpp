@@ -1,0 +1,30 @@
+#include "ImageControl.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ImageControl::ImageControl(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void ImageControl::SetPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit mouseDown(event);
+}
