@@ -50,7 +50,6 @@ QImage AboutPainter::paint() const
         paintMonitorFrame(p);
         paintPipe(p, kLeftPipe);
         paintPipe(p, kRightPipe);
-        paintScreen(p);
         paintArrowButton(p, kUpButton, true);
         paintArrowButton(p, kDownButton, false);
         paintCloseButton(p);
@@ -59,6 +58,8 @@ QImage AboutPainter::paint() const
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
+        // After the grain: the text box shows on pure black.
+        paintScreen(p);
         paintTitle(p);
     }
     return image;

@@ -75,6 +75,9 @@ void writeGif(const QString& path, const GifFile& file)
         if (n == 0 && file.loopForever) {
             addLoopBlock(saved);
         }
+        if (!frame.hasControlBlock) {
+            continue;
+        }
         GraphicsControlBlock control{};
         control.DisposalMode = frame.disposal;
         control.UserInputFlag = false;

@@ -11,6 +11,7 @@ struct GifFrame
     int left = 0;
     int top = 0;
     bool interlaced = false;
+    bool hasControlBlock = true; // a still picture with no transparency needs none
     int disposal = 0;
     int delayCentiseconds = 0;
     int transparentIndex = -1; // -1: no transparent colour

@@ -15,18 +15,17 @@ namespace {
 constexpr qreal kCentreX = HeadPainter::width / 2.0;
 
 // Helmet and face, in the rest pose.
-const QRectF kDome(136, 6, 116, 100);
-const QRectF kMask(146, 70, 96, 70);
-const QPointF kLeftGoggle(172, 90);
-const QPointF kRightGoggle(216, 90);
+const QRectF kDome(140, 4, 108, 84);
+constexpr qreal kBrimY = 70;
+const QRectF kMask(148, 78, 92, 64);
+const QPointF kLeftGoggle(172, 94);
+const QPointF kRightGoggle(216, 94);
 constexpr qreal kGoggleRadius = 11.5;
-const QRectF kFilter(174, 108, 40, 30);
+const QRectF kFilter(174, 112, 40, 28);
 
 // Body, in the rest pose.
-const QPointF kLeftPadCentre(58, 168);
-const QPointF kRightPadCentre(330, 168);
-constexpr qreal kPadRadiusX = 104;
-constexpr qreal kPadRadiusY = 76;
+// The left pad's outline; the right one is its mirror image.
+constexpr qreal kPadPeakY = 90;
 const QPointF kLeftCollar(140, 134);
 const QPointF kRightCollar(248, 134);
 const QRectF kBreastplate(112, 118, 164, 100);
@@ -125,6 +124,41 @@ HeadPainter::HeadPainter()
     m_helmetSurface = materials::texture(size, helmetMetal());
     m_chestSurface = materials::texture(size, chestPlate());
     m_filterSurface = materials::texture(size, speckledFilter());
+    m_bodyLayer = paintLayer(&HeadPainter::paintBody);
+    m_helmetLayer = paintLayer(&HeadPainter::paintHelmet);
+    m_faceLayer = paintLayer(&HeadPainter::paintFace);
+}
+
+QImage HeadPainter::paintLayer(void (HeadPainter::*paintPart)(QPainter&) const) const
+{
+    QImage layer(width, height, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter p(&layer);
+    p.setRenderHint(QPainter::Antialiasing);
+    (this->*paintPart)(p);
+    return layer;
+}
+
+void HeadPainter::paintBody(QPainter& p) const
+{
+    paintBreastplate(p);
+    paintShoulderPad(p, true);
+    paintShoulderPad(p, false);
+    paintCollarRing(p, kLeftCollar);
+    paintCollarRing(p, kRightCollar);
+}
+
+void HeadPainter::paintHelmet(QPainter& p) const
+{
+    paintHelmetDome(p);
+    paintHelmetMask(p);
+}
+
+void HeadPainter::paintFace(QPainter& p) const
+{
+    paintBreathingFilter(p);
+    paintGoggle(p, kLeftGoggle);
+    paintGoggle(p, kRightGoggle);
 }
 
 QImage HeadPainter::paint(const HeadPose& pose) const
@@ -134,35 +168,17 @@ QImage HeadPainter::paint(const HeadPose& pose) const
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
-    const QPointF body(0, pose.bodyDy);
-    const QPointF helmet(pose.helmetDx, pose.helmetDy);
-    const QPointF face(pose.faceDx, pose.faceDy);
-
-    p.save();
-    p.translate(body);
-    paintBreastplate(p);
-    paintShoulderPad(p, true);
-    paintShoulderPad(p, false);
-    paintCollarRing(p, kLeftCollar);
-    paintCollarRing(p, kRightCollar);
-    p.restore();
-
+    // Each part is painted once and moved as a whole, so a part that moves by a
+    // pixel is exactly the same picture one pixel further on.
+    const QPoint body(0, pose.bodyDy);
+    const QPoint helmet(pose.helmetDx, pose.helmetDy);
+    const QPoint face(pose.faceDx, pose.faceDy);
+    p.drawImage(body, m_bodyLayer);
     // The hoses stretch between the moving helmet and the chest.
     paintHose(p, kLeftHoseTop + helmet, kLeftHoseBottom + body, -14);
     paintHose(p, kRightHoseTop + helmet, kRightHoseBottom + body, 14);
-
-    p.save();
-    p.translate(helmet);
-    paintHelmetDome(p);
-    paintHelmetMask(p);
-    p.restore();
-
-    p.save();
-    p.translate(face);
-    paintBreathingFilter(p);
-    paintGoggle(p, kLeftGoggle);
-    paintGoggle(p, kRightGoggle);
-    p.restore();
+    p.drawImage(helmet, m_helmetLayer);
+    p.drawImage(face, m_faceLayer);
     return image;
 }
 
@@ -205,45 +221,89 @@ void HeadPainter::paintBreastplate(QPainter& p) const
     }
 }
 
+namespace {
+
+// The upper edge of the left pad, from the picture's edge over the top to the collar.
+QPainterPath leftPadTopEdge()
+{
+    QPainterPath edge;
+    edge.moveTo(-12, 122);
+    edge.cubicTo(8, 100, 40, kPadPeakY, 76, kPadPeakY);
+    edge.cubicTo(116, kPadPeakY, 146, 104, 158, 132);
+    return edge;
+}
+
+QPainterPath leftPadOutline()
+{
+    QPainterPath pad = leftPadTopEdge();
+    pad.cubicTo(164, 150, 166, 176, 164, 200);
+    pad.lineTo(-12, 200);
+    pad.closeSubpath();
+    return pad;
+}
+
+} // namespace
+
 void HeadPainter::paintShoulderPad(QPainter& p, bool left) const
 {
-    const QPointF centre = left ? kLeftPadCentre : kRightPadCentre;
-    QPainterPath pad;
-    pad.addEllipse(centre, kPadRadiusX, kPadRadiusY);
-    // Under the edge it casts a shadow on the breastplate.
+    p.save();
+    if (!left) {
+        p.translate(width, 0);
+        p.scale(-1, 1); // the right pad mirrors the left
+    }
+    const QPainterPath pad = leftPadOutline();
+    // It casts a shadow on the breastplate beside it.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 120));
-    p.drawPath(pad.translated(left ? 4 : -4, 3));
+    p.setBrush(QColor(0, 0, 0, 130));
+    p.drawPath(pad.translated(5, 3));
     materials::fillTextured(p, pad, m_padSurface);
-    // Rounded: lit from above and from the front, dark towards the rim.
-    QRadialGradient form(centre + QPointF(left ? 20 : -20, -44), kPadRadiusX * 1.05);
-    form.setColorAt(0.0, QColor(255, 255, 250, 70));
-    form.setColorAt(0.45, QColor(0, 0, 0, 0));
-    form.setColorAt(0.85, QColor(20, 16, 10, 130));
+    // A big rounded dome: lit on top, falling off into shadow all round.
+    QRadialGradient form(QPointF(70, 104), 128);
+    form.setColorAt(0.0, QColor(255, 255, 248, 90));
+    form.setColorAt(0.3, QColor(255, 255, 248, 0));
+    form.setColorAt(0.7, QColor(30, 24, 16, 90));
     form.setColorAt(1.0, QColor(10, 8, 4, 210));
     p.setBrush(form);
     p.drawPath(pad);
-    // Ridge of the reinforcing band that runs over the pad.
+    QLinearGradient underside(QPointF(0, 150), QPointF(0, 194));
+    underside.setColorAt(0.0, QColor(0, 0, 0, 0));
+    underside.setColorAt(1.0, QColor(20, 14, 8, 120));
+    p.setBrush(underside);
+    p.drawPath(pad);
+
     p.save();
     p.setClipPath(pad);
     p.setBrush(Qt::NoBrush);
-    const qreal dir = left ? 1.0 : -1.0;
-    QPainterPath band;
-    band.addEllipse(centre + QPointF(dir * 6, 10), kPadRadiusX - 16, kPadRadiusY - 16);
-    p.setPen(QPen(QColor(40, 36, 30, 120), 2.2));
-    p.drawPath(band.translated(0, 1.2));
-    p.setPen(QPen(QColor(240, 238, 228, 110), 1.2));
-    p.drawPath(band);
+    // A rolled lip along the top edge.
+    const QPainterPath edge = leftPadTopEdge();
+    p.setPen(QPen(QColor(255, 255, 246, 150), 2.0));
+    p.drawPath(edge.translated(0, 2.0));
+    p.setPen(QPen(QColor(30, 26, 20, 150), 1.6));
+    p.drawPath(edge.translated(0, 5.0));
+    // Two overlapping lames lower down, each edge lit above and shaded below.
+    for (const qreal drop : {34.0, 60.0}) {
+        const QPainterPath lame = edge.translated(6, drop);
+        p.setPen(QPen(QColor(20, 16, 10, 170), 2.4));
+        p.drawPath(lame.translated(0, 1.6));
+        p.setPen(QPen(QColor(240, 238, 226, 140), 1.2));
+        p.drawPath(lame);
+        for (int i = 1; i < 6; ++i) {
+            const QPointF at = lame.pointAtPercent(i / 6.0) + QPointF(0, -4);
+            materials::paintRivet(p, at, 1.7);
+        }
+    }
     p.restore();
     materials::paintScratches(p, pad, 40, left ? 239 : 241);
     materials::paintGrime(p, pad, 8, left ? 251 : 257);
+    p.restore();
+
     if (left) {
         paintFlagDecal(p);
     } else {
         noise::Random random(263);
         p.setPen(Qt::NoPen);
         for (int i = 0; i < 9; ++i) {
-            const QPointF speck(random.range(300, 360), random.range(112, 150));
+            const QPointF speck(random.range(300, 360), random.range(104, 126));
             p.setBrush(QColor(70 + random.below(30), 130 + random.below(40), 50, 220));
             p.drawEllipse(speck, random.range(0.8f, 1.8f), random.range(0.7f, 1.4f));
         }
@@ -254,8 +314,8 @@ void HeadPainter::paintFlagDecal(QPainter& p) const
 {
     // A small faded tricolour, slanted to follow the pad's curve.
     p.save();
-    p.translate(48, 120);
-    p.rotate(-14);
+    p.translate(40, 104);
+    p.rotate(-12);
     const QRectF flag(0, 0, 22, 13);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 80));
@@ -330,13 +390,18 @@ void HeadPainter::paintHose(QPainter& p, QPointF fromHelmet, QPointF toChest, qr
 void HeadPainter::paintHelmetDome(QPainter& p) const
 {
     QPainterPath dome;
-    dome.addEllipse(kDome);
+    dome.moveTo(kDome.left(), kDome.bottom());
+    dome.cubicTo(kDome.left() - 4, kDome.top() + 26, kCentreX - 36, kDome.top(), kCentreX,
+                 kDome.top());
+    dome.cubicTo(kCentreX + 36, kDome.top(), kDome.right() + 4, kDome.top() + 26, kDome.right(),
+                 kDome.bottom());
+    dome.closeSubpath();
     p.setPen(Qt::NoPen);
     materials::fillTextured(p, dome, m_helmetSurface);
-    QRadialGradient form(QPointF(kDome.center().x() - 18, kDome.top() + 22), kDome.width() * 0.7);
-    form.setColorAt(0.0, QColor(220, 230, 230, 90));
-    form.setColorAt(0.4, QColor(0, 0, 0, 0));
-    form.setColorAt(1.0, QColor(0, 0, 0, 200));
+    QRadialGradient form(QPointF(kCentreX - 20, kDome.top() + 20), kDome.width() * 0.75);
+    form.setColorAt(0.0, QColor(220, 230, 230, 100));
+    form.setColorAt(0.35, QColor(0, 0, 0, 0));
+    form.setColorAt(1.0, QColor(0, 0, 0, 210));
     p.setBrush(form);
     p.drawPath(dome);
     // Ridges running over the dome, following its curve.
@@ -346,15 +411,15 @@ void HeadPainter::paintHelmetDome(QPainter& p) const
         if (i == 0) {
             continue;
         }
-        const qreal x = kDome.center().x() + i * 12.0;
-        const qreal bulge = i * 5.0;
+        const qreal x = kCentreX + i * 11.0;
+        const qreal bulge = i * 4.5;
         QPainterPath ridge;
-        ridge.moveTo(kDome.center().x() + i * 2.0, kDome.top());
-        ridge.quadTo(x + bulge, kDome.center().y() - 10, x + bulge * 0.4, kDome.bottom());
+        ridge.moveTo(kCentreX + i * 2.0, kDome.top());
+        ridge.quadTo(x + bulge, kDome.center().y() - 10, x + bulge * 0.5, kDome.bottom());
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(0, 0, 0, 150), 2.4));
         p.drawPath(ridge.translated(1.2, 0));
-        p.setPen(QPen(QColor(150, 156, 156, 110), 1.1));
+        p.setPen(QPen(QColor(160, 166, 166, 120), 1.1));
         p.drawPath(ridge);
     }
     // The seam down the middle: a raised weld with a dark groove each side.
@@ -367,10 +432,10 @@ void HeadPainter::paintHelmetDome(QPainter& p) const
     // Patches of greenish-yellow paint left on the crown.
     noise::Random random(271);
     p.setPen(Qt::NoPen);
-    for (int i = 0; i < 7; ++i) {
-        const QPointF patch(kCentreX + random.range(-34, 34), kDome.top() + random.range(8, 26));
-        p.setBrush(QColor(150 + random.below(30), 160 + random.below(20), 60, 200));
-        p.drawEllipse(patch, random.range(2.0f, 5.0f), random.range(1.2f, 3.0f));
+    for (int i = 0; i < 8; ++i) {
+        const QPointF patch(kCentreX + random.range(-32, 32), kDome.top() + random.range(7, 24));
+        p.setBrush(QColor(150 + random.below(30), 160 + random.below(20), 60, 210));
+        p.drawEllipse(patch, random.range(1.6f, 4.5f), random.range(1.0f, 2.6f));
     }
     p.restore();
     materials::paintScratches(p, dome, 20, 277);
@@ -381,40 +446,33 @@ void HeadPainter::paintHelmetDome(QPainter& p) const
 
 void HeadPainter::paintHelmetMask(QPainter& p) const
 {
-    // The brow and jaw: a heavy visor band with the face recess below it.
+    // The face plate under the brim: dark, rubbery, narrowing to the jaw.
     QPainterPath mask;
     mask.moveTo(kMask.left(), kMask.top());
     mask.lineTo(kMask.right(), kMask.top());
-    mask.cubicTo(kMask.right() + 4, kMask.top() + 30, kMask.right() - 10, kMask.bottom() - 8,
+    mask.cubicTo(kMask.right() + 4, kMask.top() + 30, kMask.right() - 12, kMask.bottom() - 6,
                  kCentreX + 18, kMask.bottom());
     mask.lineTo(kCentreX - 18, kMask.bottom());
-    mask.cubicTo(kMask.left() + 10, kMask.bottom() - 8, kMask.left() - 4, kMask.top() + 30,
+    mask.cubicTo(kMask.left() + 12, kMask.bottom() - 6, kMask.left() - 4, kMask.top() + 30,
                  kMask.left(), kMask.top());
     mask.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 160));
     p.drawPath(mask.translated(0, 3));
+    p.setBrush(QColor(40, 40, 40));
+    p.drawPath(mask);
+    p.setOpacity(0.55);
     materials::fillTextured(p, mask, m_helmetSurface);
+    p.setOpacity(1.0);
     QLinearGradient shade(kMask.topLeft(), kMask.topRight());
-    shade.setColorAt(0.0, QColor(0, 0, 0, 170));
+    shade.setColorAt(0.0, QColor(0, 0, 0, 190));
     shade.setColorAt(0.3, QColor(0, 0, 0, 40));
-    shade.setColorAt(0.45, QColor(200, 210, 210, 40));
-    shade.setColorAt(0.7, QColor(0, 0, 0, 40));
-    shade.setColorAt(1.0, QColor(0, 0, 0, 190));
+    shade.setColorAt(0.45, QColor(200, 210, 210, 30));
+    shade.setColorAt(0.7, QColor(0, 0, 0, 50));
+    shade.setColorAt(1.0, QColor(0, 0, 0, 200));
     p.setBrush(shade);
     p.drawPath(mask);
-    // The brow ridge across the top of the mask.
-    const QRectF brow(kMask.left() - 4, kMask.top() - 4, kMask.width() + 8, 9);
-    QLinearGradient browShade(brow.topLeft(), brow.bottomLeft());
-    browShade.setColorAt(0.0, QColor(150, 154, 152));
-    browShade.setColorAt(0.4, QColor(70, 72, 74));
-    browShade.setColorAt(1.0, QColor(14, 14, 16));
-    p.setBrush(browShade);
-    p.drawRoundedRect(brow, 4, 4);
-    for (const qreal dx : {-42.0, 42.0}) {
-        materials::paintRivet(p, QPointF(kCentreX + dx, brow.center().y()), 2.0);
-    }
-    materials::paintBevel(p, mask, 2, 50, 120);
+    materials::paintBevel(p, mask, 2, 40, 120);
     // Dark sockets round the goggles.
     for (const QPointF c : {kLeftGoggle, kRightGoggle}) {
         QRadialGradient socket(c, kGoggleRadius + 7);
@@ -422,6 +480,32 @@ void HeadPainter::paintHelmetMask(QPainter& p) const
         socket.setColorAt(1.0, QColor(0, 0, 0, 0));
         p.setBrush(socket);
         p.drawEllipse(c, kGoggleRadius + 7, kGoggleRadius + 6);
+    }
+    // Connectors at the jaw where the hoses plug in.
+    for (const QPointF c : {kLeftHoseTop, kRightHoseTop}) {
+        materials::paintBolt(p, c + QPointF(c.x() < kCentreX ? 2 : -2, -2), 5.0);
+    }
+
+    // The brim: a flared visor band over the brow.
+    QPainterPath brim;
+    brim.moveTo(128, kBrimY + 2);
+    brim.quadTo(kCentreX, kBrimY - 12, 260, kBrimY + 2);
+    brim.lineTo(256, kBrimY + 12);
+    brim.quadTo(kCentreX, kBrimY + 2, 132, kBrimY + 12);
+    brim.closeSubpath();
+    p.setBrush(QColor(0, 0, 0, 170));
+    p.drawPath(brim.translated(0, 3));
+    materials::fillTextured(p, brim, m_helmetSurface);
+    QLinearGradient brimShade(QPointF(0, kBrimY - 8), QPointF(0, kBrimY + 12));
+    brimShade.setColorAt(0.0, QColor(230, 236, 236, 110));
+    brimShade.setColorAt(0.5, QColor(0, 0, 0, 20));
+    brimShade.setColorAt(1.0, QColor(0, 0, 0, 170));
+    p.setBrush(brimShade);
+    p.drawPath(brim);
+    materials::paintBevel(p, brim, 1.5, 80, 120);
+    for (const qreal dx : {-50.0, -26.0, 26.0, 50.0}) {
+        const qreal y = kBrimY + 3 - 6 * (1.0 - (dx * dx) / (66.0 * 66.0));
+        materials::paintRivet(p, QPointF(kCentreX + dx, y + 2), 1.8);
     }
 }
 

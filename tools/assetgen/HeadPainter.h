@@ -35,6 +35,10 @@ class HeadPainter
     QImage paint(const HeadPose& pose) const;
 
   private:
+    QImage paintLayer(void (HeadPainter::*paintPart)(QPainter&) const) const;
+    void paintBody(QPainter& p) const;
+    void paintHelmet(QPainter& p) const;
+    void paintFace(QPainter& p) const;
     void paintBreastplate(QPainter& p) const;
     void paintShoulderPad(QPainter& p, bool left) const;
     void paintFlagDecal(QPainter& p) const;
@@ -49,4 +53,7 @@ class HeadPainter
     QImage m_helmetSurface;
     QImage m_chestSurface;
     QImage m_filterSurface;
+    QImage m_bodyLayer;
+    QImage m_helmetLayer;
+    QImage m_faceLayer;
 };

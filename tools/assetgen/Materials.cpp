@@ -313,7 +313,7 @@ void paintHazardPad(QPainter& painter, const QRectF& pad)
     paintDropShadow(painter, shape, QPointF(1.5, 1.5), 170);
     painter.save();
     painter.setClipPath(shape, Qt::IntersectClip);
-    painter.fillRect(pad, QColor(214, 170, 34));
+    painter.fillRect(pad, QColor(232, 188, 38));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(22, 18, 12));
     const qreal stripe = 6.0;
@@ -328,7 +328,7 @@ void paintHazardPad(QPainter& painter, const QRectF& pad)
     QLinearGradient dirt(pad.topLeft(), pad.bottomLeft());
     dirt.setColorAt(0.0, QColor(255, 240, 200, 40));
     dirt.setColorAt(0.5, QColor(0, 0, 0, 0));
-    dirt.setColorAt(1.0, QColor(40, 20, 0, 110));
+    dirt.setColorAt(1.0, QColor(40, 20, 0, 70));
     painter.fillRect(pad, dirt);
     noise::Random random(static_cast<std::uint32_t>(pad.left() * 31 + pad.top()));
     for (int i = 0; i < 14; ++i) {

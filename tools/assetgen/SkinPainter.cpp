@@ -111,13 +111,14 @@ QImage SkinPainter::paint() const
             paintButtonPlate(p, face.plate, QString::fromUtf8(face.label), face.labelInk,
                              face.stripes);
         }
+        paintRightColumnPlate(p);
         paintLampPlate(p, kHelpPlate, kHelpLamp);
         paintLabel(p, text::fitted("Help", text::Face::SansBold, kHelpLabel));
         paintLampPlate(p, kAboutPlate, kAboutLamp);
         paintLabel(p, text::fitted("About", text::Face::SansBold, kAboutLabel));
         paintCloseEmblem(p);
         paintTubeLight(p);
-        effects::paintVignette(p, QRectF(-1, -1, width, height), 0.45);
+        effects::paintVignette(p, QRectF(-1, -1, width, height), 0.3);
     }
     effects::addGrain(image, 3, 977);
     {
@@ -147,14 +148,14 @@ void SkinPainter::paintTubeBay(QPainter& p) const
     depth.setColorAt(0.5, QColor(0, 0, 0, 90));
     depth.setColorAt(1.0, QColor(0, 0, 0, 140));
     p.fillRect(kTubeBay, depth);
-    // Vertical ribs of the back wall.
-    for (qreal x = 20; x < kTubeBay.right(); x += 22) {
-        QLinearGradient rib(QPointF(x - 3, 0), QPointF(x + 3, 0));
-        rib.setColorAt(0.0, QColor(0, 0, 0, 0));
-        rib.setColorAt(0.4, QColor(255, 200, 150, 22));
-        rib.setColorAt(0.6, QColor(0, 0, 0, 60));
-        rib.setColorAt(1.0, QColor(0, 0, 0, 0));
-        p.fillRect(QRectF(x - 3, kTubeBay.top(), 6, kTubeBay.height()), rib);
+    // The back wall is two riveted sheets, joined behind the top shelf.
+    for (const qreal seamY : {kTopShelf.bottom() + 14, kChassis.top() - 2}) {
+        p.fillRect(QRectF(kTubeBay.left(), seamY, kTubeBay.width(), 1.5), QColor(0, 0, 0, 170));
+        p.fillRect(QRectF(kTubeBay.left(), seamY + 1.5, kTubeBay.width(), 1),
+                   QColor(255, 190, 130, 40));
+    }
+    for (qreal x = 22; x < kTubeBay.right() - 4; x += 22) {
+        materials::paintRivet(p, QPointF(x, kTopShelf.bottom() + 20), 1.8);
     }
     materials::paintScratches(p, bay, 25, 71);
     materials::paintBevel(p, bay, 3, 0, 180);
@@ -525,14 +526,6 @@ void SkinPainter::paintWireBundles(QPainter& p) const
             QPen(wire.colour.lighter(160), wire.thickness * 0.25, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(path.translated(-wire.thickness * 0.2, -wire.thickness * 0.2));
     }
-    // Cable ties.
-    for (const QPointF c : {QPointF(604, 18), QPointF(598, 46)}) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(20, 18, 16));
-        p.drawRoundedRect(QRectF(c.x() - 32, c.y() - 2, 64, 5), 2, 2);
-        p.setBrush(QColor(90, 84, 76));
-        p.drawRoundedRect(QRectF(c.x() - 32, c.y() - 2, 64, 2), 1, 1);
-    }
 }
 
 void SkinPainter::paintWireStrut(QPainter& p) const
@@ -799,13 +792,26 @@ void SkinPainter::paintConversationFrame(QPainter& p) const
     p.fillRect(QRectF(lip.left(), lip.bottom() - 1, lip.width(), 1), QColor(150, 146, 130));
     p.fillRect(QRectF(lip.right() - 1, lip.top(), 1, lip.height()), QColor(130, 126, 112));
     p.fillRect(kConversationScreen, Qt::black);
-    materials::paintBolt(p, kLeftScreenBolt, 6.0);
-    materials::paintBolt(p, kRightScreenBolt, 6.0);
+    materials::paintBolt(p, kLeftScreenBolt, 6.5);
+    materials::paintBolt(p, kRightScreenBolt, 6.5);
     for (const QPointF c : {kConversationFrame.topLeft() + QPointF(7, 7),
                             kConversationFrame.topRight() + QPointF(-7, 7),
                             kConversationFrame.bottomLeft() + QPointF(7, -7),
                             kConversationFrame.bottomRight() + QPointF(-7, -7)}) {
         materials::paintScrew(p, c, 2.6, c.x() * 3);
+    }
+}
+
+void SkinPainter::paintRightColumnPlate(QPainter& p) const
+{
+    const QPainterPath shape = materials::roundedBox(kRightColumnPlate, 3);
+    materials::paintPlate(p, shape, m_olive, 2.5);
+    materials::paintScratches(p, shape, 10, 113);
+    for (const QPointF c : {kRightColumnPlate.topLeft() + QPointF(5, 5),
+                            kRightColumnPlate.topRight() + QPointF(-5, 5),
+                            kRightColumnPlate.bottomLeft() + QPointF(5, -5),
+                            kRightColumnPlate.bottomRight() + QPointF(-5, -5)}) {
+        materials::paintRivet(p, c, 2.0);
     }
 }
 
@@ -875,9 +881,9 @@ void SkinPainter::paintCloseEmblem(QPainter& p) const
     emblem = emblem.united(solid);
     materials::paintDropShadow(p, emblem, QPointF(1, 1.5), 200);
     QLinearGradient metal(kCloseEmblem.topLeft(), kCloseEmblem.bottomLeft());
-    metal.setColorAt(0.0, QColor(214, 206, 186));
-    metal.setColorAt(0.5, QColor(150, 142, 124));
-    metal.setColorAt(1.0, QColor(90, 84, 72));
+    metal.setColorAt(0.0, QColor(240, 234, 214));
+    metal.setColorAt(0.55, QColor(190, 182, 160));
+    metal.setColorAt(1.0, QColor(118, 110, 94));
     p.setPen(Qt::NoPen);
     p.setBrush(metal);
     p.drawPath(emblem);

@@ -45,6 +45,7 @@ class SkinPainter
                           const QRectF& labelInk, const QRectF& stripes) const;
     void paintLabel(QPainter& p, const QPainterPath& glyphs) const;
     void paintConversationFrame(QPainter& p) const;
+    void paintRightColumnPlate(QPainter& p) const;
     void paintLampPlate(QPainter& p, const QRectF& plate, QPointF lampCentre) const;
     void paintRedLamp(QPainter& p, QPointF centre, qreal radius) const;
     void paintCloseEmblem(QPainter& p) const;

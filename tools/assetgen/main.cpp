@@ -93,7 +93,9 @@ void writeSkin(const QDir& out)
 IndexedImage headFrame(const QImage& picture, const Palette& palette,
                        const std::vector<int>& usable)
 {
-    IndexedImage pixels = remapToPalette(picture, palette, usable, 0.6f);
+    // Undithered, so that a part that stays still keeps the very same pixels
+    // from frame to frame.
+    IndexedImage pixels = remapToPalette(picture, palette, usable, 0.0f);
     for (int y = 0; y < picture.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
@@ -183,6 +185,7 @@ void writeAbout(const QDir& out)
     GifFrame frame;
     frame.image = remapToPalette(about, palette, allIndices(palette), 0.75f);
     frame.interlaced = true;
+    frame.hasControlBlock = false;
     gif.frames.push_back(frame);
     writeGif(out.filePath("about.gif"), gif);
 }
