@@ -282,6 +282,12 @@ void SkinPainter::paintVacuumTube(QPainter& p, const QRectF& glass) const
     glow.setColorAt(1.0, QColor(255, 110, 20, 120));
     p.setBrush(glow);
     p.drawRect(slit);
+    // The cathode's heat shows through the gaps as an orange bloom.
+    p.save();
+    p.setClipPath(envelope);
+    effects::paintGlow(p, QPointF(cx, anode.center().y()), w * 0.75, QColor(255, 140, 50, 150));
+    effects::paintGlow(p, QPointF(cx, anode.bottom() + 2), w * 0.5, QColor(255, 120, 40, 120));
+    p.restore();
     // Mica spacers and support rods.
     p.setPen(QPen(QColor(210, 200, 180, 150), 1.0));
     p.drawLine(QPointF(glass.left() + 2, anode.top() - 2),
@@ -892,14 +898,21 @@ void SkinPainter::paintCloseEmblem(QPainter& p) const
 
 void SkinPainter::paintTubeLight(QPainter& p) const
 {
-    // The tubes are the only warm light: halos round them and a wash over the
-    // metal near them, fading across the console.
+    // The tubes are the only warm light: halos round them, a wash over the
+    // metal near them, and a rim of light on the head frame's near edge.
     for (const QRectF& tube : kUpperTubes) {
-        effects::paintGlow(p, tube.center() + QPointF(0, 8), 48, QColor(255, 120, 40, 95));
+        effects::paintGlow(p, tube.center() + QPointF(0, 6), 56, QColor(255, 130, 50, 120));
     }
     for (const QRectF& tube : kLowerTubes) {
-        effects::paintGlow(p, tube.center() + QPointF(0, 8), 50, QColor(255, 120, 40, 95));
+        effects::paintGlow(p, tube.center() + QPointF(0, 6), 58, QColor(255, 130, 50, 120));
     }
-    effects::paintGlow(p, QPointF(60, 160), 200, QColor(255, 110, 40, 40));
+    effects::paintGlow(p, QPointF(64, 150), 230, QColor(255, 120, 50, 55));
     effects::paintGlow(p, QPointF(330, 300), 340, QColor(255, 150, 80, 14));
+    QLinearGradient rim(QPointF(kHeadFrame.left(), 0), QPointF(kHeadFrame.left() + 10, 0));
+    rim.setColorAt(0.0, QColor(255, 140, 60, 70));
+    rim.setColorAt(1.0, QColor(255, 140, 60, 0));
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    p.fillRect(QRectF(kHeadFrame.left(), kHeadFrame.top(), 10, kHeadFrame.height()), rim);
+    p.restore();
 }
