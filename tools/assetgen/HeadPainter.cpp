@@ -543,35 +543,61 @@ void HeadPainter::paintGoggle(QPainter& p, QPointF centre) const
 
 void HeadPainter::paintBreathingFilter(QPainter& p) const
 {
-    // A canister that juts out under the goggles: its front face and its grille.
-    QPainterPath body;
-    body.moveTo(kFilter.left() + 4, kFilter.top());
-    body.lineTo(kFilter.right() - 4, kFilter.top());
-    body.lineTo(kFilter.right(), kFilter.bottom() - 6);
-    body.quadTo(kFilter.right(), kFilter.bottom(), kFilter.right() - 6, kFilter.bottom());
-    body.lineTo(kFilter.left() + 6, kFilter.bottom());
-    body.quadTo(kFilter.left(), kFilter.bottom(), kFilter.left(), kFilter.bottom() - 6);
-    body.closeSubpath();
+    // A snout that juts out under the goggles and ends in a round canister.
+    const QPointF canister(kCentreX, kFilter.bottom() - 10);
+    QPainterPath snout;
+    snout.moveTo(kFilter.left(), kFilter.top());
+    snout.lineTo(kFilter.right(), kFilter.top());
+    snout.lineTo(kFilter.right() - 4, canister.y());
+    snout.lineTo(kFilter.left() + 4, canister.y());
+    snout.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 170));
-    p.drawPath(body.translated(1.5, 3));
-    materials::fillTextured(p, body, m_filterSurface);
+    p.drawPath(snout.translated(1.5, 3));
+    materials::fillTextured(p, snout, m_filterSurface);
     QLinearGradient form(kFilter.topLeft(), kFilter.topRight());
-    form.setColorAt(0.0, QColor(0, 0, 0, 150));
-    form.setColorAt(0.35, QColor(255, 240, 220, 50));
+    form.setColorAt(0.0, QColor(0, 0, 0, 170));
+    form.setColorAt(0.35, QColor(255, 240, 220, 40));
     form.setColorAt(0.6, QColor(0, 0, 0, 0));
-    form.setColorAt(1.0, QColor(0, 0, 0, 170));
+    form.setColorAt(1.0, QColor(0, 0, 0, 180));
     p.setBrush(form);
-    p.drawPath(body);
-    // Grille slots.
-    for (int i = 0; i < 5; ++i) {
-        const qreal y = kFilter.top() + 8 + i * 4.2;
-        p.setBrush(QColor(10, 8, 6));
-        p.drawRoundedRect(QRectF(kFilter.left() + 7, y, kFilter.width() - 14, 2.2), 1, 1);
-        p.setBrush(QColor(200, 186, 160, 90));
-        p.drawRect(QRectF(kFilter.left() + 7, y + 2.2, kFilter.width() - 14, 0.8));
+    p.drawPath(snout);
+    // Ribs round the snout.
+    for (int i = 1; i < 4; ++i) {
+        const qreal y = kFilter.top() + i * 4.0;
+        p.setBrush(QColor(0, 0, 0, 130));
+        p.drawRect(QRectF(kFilter.left() + i, y, kFilter.width() - 2 * i, 1.2));
     }
-    materials::paintBevel(p, body, 1.5, 90, 140);
-    materials::paintRivet(p, QPointF(kFilter.left() + 4, kFilter.top() + 4), 1.6);
-    materials::paintRivet(p, QPointF(kFilter.right() - 4, kFilter.top() + 4), 1.6);
+
+    // The canister: a speckled drum seen end on, with a perforated face.
+    const qreal rx = 15;
+    const qreal ry = 12;
+    p.setBrush(QColor(0, 0, 0, 190));
+    p.drawEllipse(canister + QPointF(1.5, 3), rx + 1, ry + 1);
+    QPainterPath drum;
+    drum.addEllipse(canister, rx, ry);
+    materials::fillTextured(p, drum, m_filterSurface);
+    QRadialGradient dome(canister - QPointF(5, 5), rx * 1.5);
+    dome.setColorAt(0.0, QColor(255, 240, 220, 70));
+    dome.setColorAt(0.5, QColor(0, 0, 0, 0));
+    dome.setColorAt(1.0, QColor(0, 0, 0, 170));
+    p.setBrush(dome);
+    p.drawPath(drum);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(20, 16, 12, 200), 1.0));
+    p.drawEllipse(canister, rx - 3.5, ry - 3);
+    p.setPen(QPen(QColor(200, 190, 170, 90), 0.8));
+    p.drawArc(QRectF(canister.x() - rx + 3, canister.y() - ry + 2.6, 2 * rx - 6, 2 * ry - 6),
+              40 * 16, 140 * 16);
+    p.setPen(Qt::NoPen);
+    for (int ring = 0; ring < 2; ++ring) {
+        const int holes = ring == 0 ? 1 : 6;
+        for (int i = 0; i < holes; ++i) {
+            const qreal angle = i * 2 * M_PI / holes;
+            const QPointF hole =
+                canister + QPointF(std::cos(angle) * ring * 6.0, std::sin(angle) * ring * 5.0);
+            p.setBrush(QColor(6, 5, 4));
+            p.drawEllipse(hole, 1.4, 1.2);
+        }
+    }
 }

@@ -1,5 +1,6 @@
 #include "IconPainter.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QLinearGradient>
@@ -160,18 +161,46 @@ QImage IconPainter::portrait(int size) const
         paintMoustache(p);
         paintPortraitHair(p);
     }
-    // Soften the shapes into paint, then bring back a little texture.
+    // Soften the shapes into paint, then lay brush strokes over them in the
+    // colours beneath, so the face reads as painted rather than drawn.
     QImage soft = effects::blurred(canvas, 3);
     {
         QPainter p(&soft);
-        p.setOpacity(0.45);
+        p.setOpacity(0.35);
         p.drawImage(0, 0, canvas);
     }
-    effects::addGrain(soft, 5, 8080);
+    paintBrushStrokes(soft);
+    soft = effects::blurred(soft, 1);
+    effects::addGrain(soft, 4, 8080);
     if (size == kPortraitGrid) {
         return soft;
     }
     return soft.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void IconPainter::paintBrushStrokes(QImage& picture) const
+{
+    const QImage source = picture.copy();
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    noise::Random random(2323);
+    for (int i = 0; i < 7000; ++i) {
+        const QPointF at(random.range(4, kPortraitGrid - 4), random.range(4, kPortraitGrid - 4));
+        const QRgb under = source.pixel(at.toPoint());
+        if (qAlpha(under) < 250) {
+            continue; // keep the rounded outline clean
+        }
+        const qreal angle = 1.1 + random.range(-0.5f, 0.5f);
+        const qreal length = random.range(3.0f, 8.0f);
+        const QPointF along(std::cos(angle) * length / 2, std::sin(angle) * length / 2);
+        QColor colour = QColor::fromRgb(under);
+        const int shift = random.below(17) - 8;
+        colour = QColor(std::clamp(colour.red() + shift, 0, 255),
+                        std::clamp(colour.green() + shift, 0, 255),
+                        std::clamp(colour.blue() + shift, 0, 255), 120);
+        p.setPen(QPen(colour, random.range(1.5f, 3.0f), Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(at - along, at + along);
+    }
 }
 
 void IconPainter::paintPortraitBackground(QPainter& p) const
@@ -201,11 +230,17 @@ void IconPainter::paintPortraitShoulders(QPainter& p) const
     p.setBrush(cloth);
     p.drawPath(coat);
     // Neck and an open collar.
-    QLinearGradient neck(QPointF(100, 170), QPointF(160, 170));
-    neck.setColorAt(0.0, QColor(190, 136, 104));
-    neck.setColorAt(1.0, QColor(110, 70, 50));
+    QLinearGradient neck(QPointF(108, 170), QPointF(150, 170));
+    neck.setColorAt(0.0, QColor(176, 122, 94));
+    neck.setColorAt(1.0, QColor(100, 62, 46));
     p.setBrush(neck);
-    p.drawRect(QRectF(104, 160, 50, 44));
+    p.drawRect(QRectF(108, 160, 42, 44));
+    // The jaw's shadow on the neck.
+    QLinearGradient underJaw(QPointF(0, 176), QPointF(0, 200));
+    underJaw.setColorAt(0.0, QColor(50, 26, 20, 170));
+    underJaw.setColorAt(1.0, QColor(50, 26, 20, 0));
+    p.setBrush(underJaw);
+    p.drawRect(QRectF(108, 176, 42, 24));
     p.setBrush(QColor(210, 200, 180));
     QPainterPath collar;
     collar.moveTo(96, 190);
@@ -223,49 +258,94 @@ void IconPainter::paintPortraitShoulders(QPainter& p) const
 
 void IconPainter::paintPortraitFace(QPainter& p) const
 {
+    // A lean face: broad temples, cheekbones, a squarish jaw.
     QPainterPath face;
-    face.moveTo(80, 100);
-    face.cubicTo(78, 150, 98, 190, 128, 192);
-    face.cubicTo(158, 190, 178, 150, 176, 100);
-    face.cubicTo(174, 56, 82, 56, 80, 100);
-    // Ears.
-    p.setBrush(QColor(170, 112, 84));
-    p.drawEllipse(QPointF(80, 120), 9, 17);
-    p.drawEllipse(QPointF(176, 120), 9, 17);
-    // Light from the upper left: warm highlights, cool shadow on the far cheek.
-    QRadialGradient skin(QPointF(112, 104), 96);
-    skin.setColorAt(0.0, QColor(236, 186, 150));
-    skin.setColorAt(0.45, QColor(204, 146, 112));
-    skin.setColorAt(0.8, QColor(140, 88, 64));
-    skin.setColorAt(1.0, QColor(90, 56, 44));
-    p.setBrush(skin);
+    face.moveTo(128, 62);
+    face.cubicTo(156, 62, 174, 78, 176, 104);
+    face.cubicTo(178, 126, 174, 150, 164, 166);
+    face.cubicTo(154, 182, 142, 192, 128, 192);
+    face.cubicTo(114, 192, 102, 182, 92, 166);
+    face.cubicTo(82, 150, 78, 126, 80, 104);
+    face.cubicTo(82, 78, 100, 62, 128, 62);
+    // Ears, shaded inside.
+    for (const qreal side : {-1.0, 1.0}) {
+        const QPointF ear(128 + side * 49, 128);
+        QRadialGradient shade(ear + QPointF(side * -2, 0), 12);
+        shade.setColorAt(0.0, QColor(120, 66, 50));
+        shade.setColorAt(1.0, QColor(180, 118, 90));
+        p.setBrush(shade);
+        p.drawEllipse(ear, 9, 16);
+    }
+    p.setBrush(QColor(196, 140, 108));
     p.drawPath(face);
-    // Stubble over the jaw.
     p.save();
     p.setClipPath(face);
-    QRadialGradient stubble(QPointF(128, 176), 46);
-    stubble.setColorAt(0.0, QColor(60, 40, 34, 90));
-    stubble.setColorAt(1.0, QColor(60, 40, 34, 0));
-    p.setBrush(stubble);
-    p.drawEllipse(QPointF(128, 170), 50, 28);
+    // Key light from the upper left.
+    QRadialGradient light(QPointF(112, 104), 84);
+    light.setColorAt(0.0, QColor(246, 204, 170, 190));
+    light.setColorAt(0.5, QColor(236, 184, 150, 70));
+    light.setColorAt(1.0, QColor(236, 184, 150, 0));
+    p.setBrush(light);
+    p.drawRect(QRectF(60, 50, 140, 150));
+    // The far side turns away into shadow.
+    QLinearGradient turn(QPointF(136, 0), QPointF(178, 0));
+    turn.setColorAt(0.0, QColor(80, 44, 34, 0));
+    turn.setColorAt(1.0, QColor(80, 44, 34, 170));
+    p.setBrush(turn);
+    p.drawRect(QRectF(60, 50, 140, 150));
+    // Hollows under the cheekbones and at the temples.
+    for (const QPointF hollow :
+         {QPointF(98, 152), QPointF(160, 152), QPointF(84, 100), QPointF(172, 100)}) {
+        QRadialGradient shade(hollow, 18);
+        shade.setColorAt(0.0, QColor(100, 56, 42, 90));
+        shade.setColorAt(1.0, QColor(100, 56, 42, 0));
+        p.setBrush(shade);
+        p.drawEllipse(hollow, 18, 14);
+    }
+    // Warmth on the cheeks and nose.
+    for (const QPointF flush : {QPointF(104, 140), QPointF(152, 140), QPointF(128, 146)}) {
+        QRadialGradient red(flush, 14);
+        red.setColorAt(0.0, QColor(210, 100, 80, 50));
+        red.setColorAt(1.0, QColor(210, 100, 80, 0));
+        p.setBrush(red);
+        p.drawEllipse(flush, 14, 12);
+    }
+    // Stubble over the jaw and chin.
+    noise::Random random(3131);
+    for (int i = 0; i < 900; ++i) {
+        const QPointF at(random.range(88, 168), random.range(150, 192));
+        p.setBrush(QColor(50, 32, 26, random.below(50) + 20));
+        p.drawEllipse(at, 0.9, 0.9);
+    }
+    // Light on the chin.
+    QRadialGradient chin(QPointF(124, 182), 12);
+    chin.setColorAt(0.0, QColor(240, 196, 160, 80));
+    chin.setColorAt(1.0, QColor(240, 196, 160, 0));
+    p.setBrush(chin);
+    p.drawEllipse(QPointF(124, 182), 12, 8);
     p.restore();
 }
 
 void IconPainter::paintPortraitEyes(QPainter& p) const
 {
-    for (const qreal cx : {108.0, 150.0}) {
+    for (const qreal cx : {107.0, 149.0}) {
         // Socket shadow, white, brown iris, pupil, glint.
         QRadialGradient socket(QPointF(cx, 116), 20);
         socket.setColorAt(0.0, QColor(90, 50, 40, 160));
         socket.setColorAt(1.0, QColor(90, 50, 40, 0));
         p.setBrush(socket);
         p.drawEllipse(QPointF(cx, 115), 20, 13);
-        p.setBrush(QColor(226, 216, 204));
-        p.drawEllipse(QPointF(cx, 117), 10, 5);
+        p.setBrush(QColor(214, 200, 188));
+        p.drawEllipse(QPointF(cx, 117), 11, 5.5);
         p.setBrush(QColor(84, 52, 30));
-        p.drawEllipse(QPointF(cx + 1, 117), 4.8, 4.8);
+        p.drawEllipse(QPointF(cx + 1, 117), 5.2, 5.2);
         p.setBrush(QColor(16, 10, 8));
-        p.drawEllipse(QPointF(cx + 1, 117), 2.2, 2.2);
+        p.drawEllipse(QPointF(cx + 1, 117), 2.4, 2.4);
+        // The upper lid shades the eyeball; a fold of skin below.
+        p.setBrush(QColor(70, 36, 28, 120));
+        p.drawChord(QRectF(cx - 11, 111.5, 22, 11), 20 * 16, 140 * 16);
+        p.setBrush(QColor(110, 60, 46, 70));
+        p.drawEllipse(QPointF(cx, 124.5), 9, 2.2);
         p.setBrush(QColor(255, 255, 255, 220));
         p.drawEllipse(QPointF(cx - 0.5, 115.5), 1.2, 1.2);
         // Upper lid line and a heavy dark brow.

@@ -24,6 +24,7 @@ class IconPainter
     void paintCartoonEyes(QPainter& p, const QColor& outline) const;
     void paintGrin(QPainter& p, const QColor& outline, Colours colours) const;
 
+    void paintBrushStrokes(QImage& picture) const;
     void paintPortraitBackground(QPainter& p) const;
     void paintPortraitShoulders(QPainter& p) const;
     void paintPortraitFace(QPainter& p) const;
