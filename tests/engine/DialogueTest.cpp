@@ -11,6 +11,7 @@
 
 #include "Cp1251Text.h"
 #include "FakeView.h"
+#include "FixedReplies.h"
 #include "InOutError.h"
 #include "ScriptedRandom.h"
 #include "TempDir.h"
@@ -78,31 +79,6 @@ class DialogueTest : public InTempDir
     ScriptedRandom random;
     std::unique_ptr<Dialogue> dialogue;
 };
-
-std::string YesAnswer()
-{
-    return W(R"(Что "Да"? Ты со мной согласен? Это приятно... Давай, все же, о чем-то более )"
-             R"(конкретном поговорим...)");
-}
-std::string NoAnswer()
-{
-    return W("Нет? Я что-то не так говорю? Если не согласен, аргументируй - ближе к делу!");
-}
-std::string VorkastAnswer()
-{
-    return W("Vorkast - это РУЛЕЗ ФОРЭВА! :-) На момент написания этой проги еще не вышел "
-             "ARCANUM, но, знаешь ли, жду его с нетерпением!");
-}
-std::string StarcraftAnswer()
-{
-    return W("Starcraft - это тоже КУЛЛ! Я не успокоился, пока не прошел его в свое время вдоль "
-             "и поперек.");
-}
-std::string FarewellAnswer()
-{
-    return W(
-        "Уже уходишь? Какая жалость! Только разговор начали! Ну ладно, ты возвращайся скорее!");
-}
 
 } // namespace
 

@@ -10,6 +10,7 @@
 
 #include "ChildProcess.h"
 #include "InOutError.h"
+#include "ReferenceLines.h"
 #include "ScriptedRandom.h"
 #include "TempDir.h"
 
@@ -19,31 +20,6 @@ using Lines = std::vector<std::string>;
 namespace {
 
 const char* const kName = "user.vrk";
-
-// The reading rules, written as plainly as possible, byte by byte.
-Lines ReferenceLines(const std::string& bytes)
-{
-    Lines lines;
-    std::string line;
-    bool open = false;
-    for (std::size_t i = 0; i < bytes.size() && bytes[i] != 26; ++i) {
-        if (bytes[i] == '\r') {
-            lines.push_back(line);
-            line.clear();
-            open = false;
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            line += bytes[i];
-            open = true;
-        }
-    }
-    if (open) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 class LearnedPhraseFileTest : public InTempDir
 {
