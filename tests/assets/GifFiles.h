@@ -6,12 +6,11 @@
 
 #include <gif_lib.h>
 
+#include "AssetFiles.h"
+
 // Test helpers that read the committed GIFs: whole files through giflib's
 // DGifSlurp, plus a walk over the raw blocks for what giflib does not report
 // (the signature, the order of blocks, the LZW minimum code size).
-
-std::string assetPath(const std::string& name);
-std::vector<std::uint8_t> readBytes(const std::string& path);
 
 // A GIF read with DGifSlurp; closed when it goes out of scope.
 class SlurpedGif

@@ -1,6 +1,8 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
-#include "GifFiles.h"
+#include "AssetFiles.h"
 
 namespace {
 
@@ -49,6 +51,18 @@ class IconFile : public ::testing::Test
                 static_cast<int>(le16(bytes, at + 6)),
                 le32(bytes, at + 8),
                 le32(bytes, at + 12)};
+    }
+
+    // The colour the XOR bitmap gives (x, y), as 0xRRGGBB; y counts from the top.
+    std::uint32_t colourAt(const IconEntry& e, int x, int y) const
+    {
+        const std::size_t row = static_cast<std::size_t>(e.width - 1 - y);
+        const std::size_t bitmap = e.offset + 40 + (4u << e.bitCount);
+        const std::uint8_t packed =
+            bytes.at(bitmap + row * rowBytes(e.width, e.bitCount) + x * e.bitCount / 8);
+        const int index = e.bitCount == 8 ? packed : (x % 2 == 0 ? packed >> 4 : packed & 0x0f);
+        const std::size_t entry = e.offset + 40 + 4 * static_cast<std::size_t>(index);
+        return (bytes.at(entry + 2) << 16) | (bytes.at(entry + 1) << 8) | bytes.at(entry);
     }
 
     // Whether the AND mask marks (x, y) as transparent; y counts from the top.
@@ -110,11 +124,18 @@ TEST_F(IconFile, MasksCutTheFaceOutOfItsBackground)
         SCOPED_TRACE("image " + std::to_string(n));
         const IconEntry e = entry(n);
         int transparent = 0;
+        int showingThrough = 0;
         for (int y = 0; y < e.width; ++y) {
             for (int x = 0; x < e.width; ++x) {
-                transparent += masked(e, x, y) ? 1 : 0;
+                if (masked(e, x, y)) {
+                    ++transparent;
+                    // Under the mask the colour must be black, or Windows
+                    // inverts the desktop there instead of leaving it alone.
+                    showingThrough += colourAt(e, x, y) != 0 ? 1 : 0;
+                }
             }
         }
+        EXPECT_EQ(showingThrough, 0);
         // Some of the square shows the desktop, most of it the face.
         EXPECT_GT(transparent, 0);
         EXPECT_LT(transparent, e.width * e.width / 2);
