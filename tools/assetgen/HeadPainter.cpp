@@ -38,9 +38,9 @@ const QPointF kRightHoseBottom(218, 186);
 
 materials::Recipe paleWornPaint()
 {
-    return {QColor(120, 118, 110),
-            QColor(176, 174, 164),
-            QColor(214, 212, 202),
+    return {QColor(96, 92, 84),
+            QColor(156, 152, 142),
+            QColor(196, 192, 180),
             QColor(112, 90, 64),
             14.0f,
             1.0f,
@@ -294,7 +294,7 @@ void HeadPainter::paintShoulderPad(QPainter& p, bool left) const
     }
     p.restore();
     materials::paintScratches(p, pad, 40, left ? 239 : 241);
-    materials::paintGrime(p, pad, 8, left ? 251 : 257);
+    materials::paintGrime(p, pad, 16, left ? 251 : 257);
     p.restore();
 
     if (left) {
