@@ -16,6 +16,11 @@ struct HeadPose
     int faceDx = 0;
     int faceDy = 0;
     int bodyDy = 0;
+
+    bool isRest() const
+    {
+        return helmetDx == 0 && helmetDy == 0 && faceDx == 0 && faceDy == 0 && bodyDy == 0;
+    }
 };
 
 // Draws the helmeted agent from the chest up for the head screen. Everything

@@ -19,6 +19,19 @@ constexpr int kPortraitGrid = 256;
 
 } // namespace
 
+namespace {
+
+// The 16-colour images keep to plain display colours: grey skin, pure yellow.
+IconPainter::CartoonInks inksFor(IconPainter::Colours colours)
+{
+    if (colours == IconPainter::Colours::Sixteen) {
+        return {QColor(192, 192, 192), QColor(255, 255, 0), QColor(128, 0, 0), Qt::black, false};
+    }
+    return {QColor(244, 196, 150), QColor(255, 214, 40), QColor(150, 30, 30), Qt::black, true};
+}
+
+} // namespace
+
 QImage IconPainter::cartoonFace(int size, Colours colours) const
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -28,25 +41,21 @@ QImage IconPainter::cartoonFace(int size, Colours colours) const
     const bool tiny = size <= 16;
     p.setRenderHint(QPainter::Antialiasing, !tiny);
     p.scale(size / kCartoonGrid, size / kCartoonGrid);
-
-    const bool sixteen = colours == Colours::Sixteen;
-    const QColor outline(0, 0, 0);
-    const QColor skin = sixteen ? QColor(192, 192, 192) : QColor(244, 196, 150);
-    const QColor hair = sixteen ? QColor(255, 255, 0) : QColor(255, 214, 40);
-    // Small icons need fat outlines to stay readable.
-    p.setPen(QPen(outline, tiny ? kCartoonGrid / size : 5.5, Qt::SolidLine, Qt::RoundCap,
+    const CartoonInks inks = inksFor(colours);
+    // Outlines one pixel wide when tiny, a little bolder above.
+    p.setPen(QPen(inks.outline, tiny ? kCartoonGrid / size : 5.5, Qt::SolidLine, Qt::RoundCap,
                   Qt::RoundJoin));
-    paintCartoonHead(p, skin, outline);
-    paintQuiff(p, hair, outline);
-    paintCartoonEyes(p, outline);
-    paintGrin(p, outline, colours);
+    paintCartoonHead(p, inks);
+    paintQuiff(p, inks);
+    paintCartoonEyes(p, inks);
+    paintGrin(p, inks);
     return image;
 }
 
-void IconPainter::paintCartoonHead(QPainter& p, const QColor& skin, const QColor& outline) const
+void IconPainter::paintCartoonHead(QPainter& p, const CartoonInks& inks) const
 {
     p.save();
-    p.setBrush(skin);
+    p.setBrush(inks.skin);
     p.drawEllipse(QPointF(14, 60), 8, 11); // ears
     p.drawEllipse(QPointF(86, 60), 8, 11);
     QPainterPath head;
@@ -55,19 +64,18 @@ void IconPainter::paintCartoonHead(QPainter& p, const QColor& skin, const QColor
     head.cubicTo(66, 96, 84, 80, 82, 46);
     head.cubicTo(80, 26, 20, 26, 18, 46);
     p.drawPath(head);
-    p.setPen(Qt::NoPen);
-    if (skin != QColor(192, 192, 192)) {
+    if (inks.shaded) {
+        p.setPen(Qt::NoPen);
         QRadialGradient cheeks(QPointF(40, 52), 44);
         cheeks.setColorAt(0.0, QColor(255, 230, 200, 120));
         cheeks.setColorAt(1.0, QColor(210, 130, 90, 45));
         p.setBrush(cheeks);
         p.drawPath(head);
     }
-    Q_UNUSED(outline);
     p.restore();
 }
 
-void IconPainter::paintQuiff(QPainter& p, const QColor& hair, const QColor& outline) const
+void IconPainter::paintQuiff(QPainter& p, const CartoonInks& inks) const
 {
     // A big swept-up quiff curling over to the right.
     QPainterPath quiff;
@@ -79,32 +87,31 @@ void IconPainter::paintQuiff(QPainter& p, const QColor& hair, const QColor& outl
     quiff.cubicTo(74, 34, 56, 30, 40, 32);
     quiff.cubicTo(30, 34, 22, 40, 17, 48);
     p.save();
-    p.setBrush(hair);
+    p.setBrush(inks.hair);
     p.drawPath(quiff);
-    // Strands.
-    QPen strand(outline, p.pen().widthF() * 0.45, Qt::SolidLine, Qt::RoundCap);
-    p.setPen(strand);
+    // One strand line gives the sweep its direction.
+    p.setPen(QPen(inks.outline, p.pen().widthF() * 0.45, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
-    QPainterPath s1;
-    s1.moveTo(30, 30);
-    s1.cubicTo(32, 18, 46, 12, 66, 12);
-    p.drawPath(s1);
+    QPainterPath strand;
+    strand.moveTo(30, 30);
+    strand.cubicTo(32, 18, 46, 12, 66, 12);
+    p.drawPath(strand);
     p.restore();
 }
 
-void IconPainter::paintCartoonEyes(QPainter& p, const QColor& outline) const
+void IconPainter::paintCartoonEyes(QPainter& p, const CartoonInks& inks) const
 {
     p.save();
     // Open eye on the viewer's left.
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(36, 54), 9, 10);
     p.setPen(Qt::NoPen);
-    p.setBrush(outline);
+    p.setBrush(inks.outline);
     p.drawEllipse(QPointF(38, 56), 4.5, 5);
-    // Winking eye: a closed, smiling lid.
     p.restore();
     p.save();
     p.setBrush(Qt::NoBrush);
+    // Winking eye: a closed, smiling lid.
     QPainterPath wink;
     wink.moveTo(56, 56);
     wink.quadTo(65, 48, 74, 56);
@@ -117,7 +124,7 @@ void IconPainter::paintCartoonEyes(QPainter& p, const QColor& outline) const
     p.restore();
 }
 
-void IconPainter::paintGrin(QPainter& p, const QColor& outline, Colours colours) const
+void IconPainter::paintGrin(QPainter& p, const CartoonInks& inks) const
 {
     QPainterPath mouth;
     mouth.moveTo(30, 70);
@@ -125,7 +132,7 @@ void IconPainter::paintGrin(QPainter& p, const QColor& outline, Colours colours)
     mouth.cubicTo(72, 84, 58, 90, 50, 90);
     mouth.cubicTo(38, 90, 30, 82, 30, 70);
     p.save();
-    p.setBrush(colours == Colours::Sixteen ? QColor(128, 0, 0) : QColor(150, 30, 30));
+    p.setBrush(inks.mouth);
     p.drawPath(mouth);
     // Teeth along the top of the grin.
     p.setClipPath(mouth);
@@ -142,7 +149,6 @@ void IconPainter::paintGrin(QPainter& p, const QColor& outline, Colours colours)
     p.save();
     p.setBrush(Qt::NoBrush);
     p.drawPath(mouth);
-    Q_UNUSED(outline);
     p.restore();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 
@@ -15,14 +16,24 @@ class IconPainter
         Sixteen, // the 16-colour images: grey skin, plain bright colours
     };
 
+    // The colours one cartoon face is drawn in.
+    struct CartoonInks
+    {
+        QColor skin;
+        QColor hair;
+        QColor mouth;
+        QColor outline;
+        bool shaded; // soft cheek shading, only where there are colours for it
+    };
+
     QImage cartoonFace(int size, Colours colours) const;
     QImage portrait(int size) const;
 
   private:
-    void paintQuiff(QPainter& p, const QColor& hair, const QColor& outline) const;
-    void paintCartoonHead(QPainter& p, const QColor& skin, const QColor& outline) const;
-    void paintCartoonEyes(QPainter& p, const QColor& outline) const;
-    void paintGrin(QPainter& p, const QColor& outline, Colours colours) const;
+    void paintCartoonHead(QPainter& p, const CartoonInks& inks) const;
+    void paintQuiff(QPainter& p, const CartoonInks& inks) const;
+    void paintCartoonEyes(QPainter& p, const CartoonInks& inks) const;
+    void paintGrin(QPainter& p, const CartoonInks& inks) const;
 
     void paintBrushStrokes(QImage& picture) const;
     void paintPortraitBackground(QPainter& p) const;

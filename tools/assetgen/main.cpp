@@ -143,7 +143,7 @@ void writeHeads(const QDir& out)
 
     const IndexedImage rest = headFrame(swayPictures[0], palette, usable);
     auto write = [&](const char* name, const std::vector<QImage>& pictures,
-                     const std::array<HeadPose, HeadPainter::frameCount>& poses, bool swaying) {
+                     const std::array<HeadPose, HeadPainter::frameCount>& poses) {
         GifFile gif;
         gif.width = HeadPainter::width;
         gif.height = HeadPainter::height;
@@ -151,12 +151,9 @@ void writeHeads(const QDir& out)
         gif.backgroundIndex = kHeadTransparent;
         gif.loopForever = true;
         for (int i = 0; i < HeadPainter::frameCount; ++i) {
-            const bool isRest = poses[i].helmetDx == 0 && poses[i].helmetDy == 0 &&
-                                poses[i].faceDx == 0 && poses[i].faceDy == 0 &&
-                                poses[i].bodyDy == 0;
             GifFrame frame;
-            frame.image = isRest ? rest : headFrame(pictures[i], palette, usable);
-            if (swaying && poses[i].bodyDy != 0) {
+            frame.image = poses[i].isRest() ? rest : headFrame(pictures[i], palette, usable);
+            if (poses[i].bodyDy != 0) {
                 // Breathing in lifts the body: those frames are one row shorter.
                 frame.image = withoutBottomRow(frame.image);
             }
@@ -167,8 +164,8 @@ void writeHeads(const QDir& out)
         }
         writeGif(out.filePath(name), gif);
     };
-    write("head1.gif", swayPictures, sway, true);
-    write("head2.gif", glancePictures, glance, false);
+    write("head1.gif", swayPictures, sway);
+    write("head2.gif", glancePictures, glance);
 }
 
 void writeAbout(const QDir& out)
