@@ -8,8 +8,6 @@ FlatButton::FlatButton(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
-    // Presses of every button end here, so none of them drags the window beneath.
-    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 bool FlatButton::PointerOver() const
@@ -52,6 +50,8 @@ void FlatButton::paintEvent(QPaintEvent*)
 
 void FlatButton::mousePressEvent(QMouseEvent* event)
 {
+    // An enabled button keeps presses of every mouse button from the skin beneath;
+    // a disabled one gets none, so they reach the skin.
     event->accept();
     if (event->button() != Qt::LeftButton) {
         return;
