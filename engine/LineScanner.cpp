@@ -1,14 +1,13 @@
 #include "LineScanner.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <unistd.h>
+#include <iterator>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
-#include "InOutError.h"
+#include "NamedFile.h"
 
 namespace tolkar {
 namespace {
@@ -17,32 +16,6 @@ constexpr std::size_t kBlockSize = std::size_t{1} << 17;
 constexpr char kCR = '\r';
 constexpr char kLF = '\n';
 constexpr char kEndOfText = 26;
-
-std::size_t ReadOrRaise(int fd, char* buffer, std::size_t size)
-{
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, size);
-        if (n >= 0) {
-            return static_cast<std::size_t>(n);
-        }
-        if (errno != EINTR) {
-            RaiseInOutErrorFromErrno();
-        }
-    }
-}
-
-std::size_t ReadAtOrRaise(int fd, char* buffer, std::size_t size, std::uint64_t offset)
-{
-    for (;;) {
-        const ssize_t n = ::pread(fd, buffer, size, static_cast<off_t>(offset));
-        if (n >= 0) {
-            return static_cast<std::size_t>(n);
-        }
-        if (errno != EINTR) {
-            RaiseInOutErrorFromErrno();
-        }
-    }
-}
 
 struct BlockScan
 {
@@ -85,7 +58,7 @@ BlockScan ScanBlock(const char* data, std::size_t size)
 
 } // namespace
 
-LineIndex IndexLines(int fd)
+LineIndex IndexLines(NamedFile& file)
 {
     LineIndex index;
     std::vector<char> buffer(kBlockSize);
@@ -95,7 +68,7 @@ LineIndex IndexLines(int fd)
     bool previousWasCR = false;
     for (;;) {
         index.checkpoints.push_back({offset, linesEnded});
-        const std::size_t got = ReadOrRaise(fd, buffer.data(), buffer.size());
+        const std::size_t got = file.ReadAt(buffer.data(), buffer.size(), offset);
         if (got == 0) {
             break;
         }
@@ -105,18 +78,19 @@ LineIndex IndexLines(int fd)
         if (limit > 0) {
             linesEnded += scan.lineEnds;
             // Where the text of the still unterminated line begins in this block.
-            const void* lastCR = ::memrchr(block, kCR, limit);
+            const std::reverse_iterator<const char*> fromEnd(block + limit);
+            const auto lastCR = std::find(fromEnd, std::reverse_iterator<const char*>(block), kCR);
             std::size_t lineStart = 0;
             bool afterCR = previousWasCR;
-            if (lastCR != nullptr) {
-                lineStart = static_cast<std::size_t>(static_cast<const char*>(lastCR) - block) + 1;
+            if (lastCR.base() != block) {
+                lineStart = static_cast<std::size_t>(lastCR.base() - block);
                 afterCR = true;
             }
             if (afterCR && lineStart < limit && block[lineStart] == kLF) {
                 ++lineStart; // the LF of a CR LF
             }
             const bool textHere = lineStart < limit;
-            textAfterLastEnd = lastCR != nullptr ? textHere : textAfterLastEnd || textHere;
+            textAfterLastEnd = lastCR.base() != block ? textHere : textAfterLastEnd || textHere;
             previousWasCR = block[limit - 1] == kCR;
         }
         offset += limit;
@@ -129,7 +103,7 @@ LineIndex IndexLines(int fd)
     return index;
 }
 
-std::string ReadLine(int fd, const LineIndex& index, std::uint64_t lineNumber)
+std::string ReadLine(NamedFile& file, const LineIndex& index, std::uint64_t lineNumber)
 {
     if (lineNumber == 0 || lineNumber > index.lineCount) {
         return {};
@@ -149,7 +123,7 @@ std::string ReadLine(int fd, const LineIndex& index, std::uint64_t lineNumber)
         while (ended < endsToPass) {
             const std::size_t want = static_cast<std::size_t>(
                 std::min<std::uint64_t>(buffer.size(), index.textEnd - position));
-            const std::size_t got = ReadAtOrRaise(fd, buffer.data(), want, position);
+            const std::size_t got = file.ReadAt(buffer.data(), want, position);
             if (got == 0) {
                 return {}; // the file shrank since it was counted
             }
@@ -167,7 +141,7 @@ std::string ReadLine(int fd, const LineIndex& index, std::uint64_t lineNumber)
             position += static_cast<std::uint64_t>(at - buffer.data());
         }
         char next = 0;
-        if (position < index.textEnd && ReadAtOrRaise(fd, &next, 1, position) == 1 && next == kLF) {
+        if (position < index.textEnd && file.ReadAt(&next, 1, position) == 1 && next == kLF) {
             ++position;
         }
     }
@@ -176,7 +150,7 @@ std::string ReadLine(int fd, const LineIndex& index, std::uint64_t lineNumber)
     while (position < index.textEnd) {
         const std::size_t want = static_cast<std::size_t>(
             std::min<std::uint64_t>(buffer.size(), index.textEnd - position));
-        const std::size_t got = ReadAtOrRaise(fd, buffer.data(), want, position);
+        const std::size_t got = file.ReadAt(buffer.data(), want, position);
         if (got == 0) {
             break;
         }

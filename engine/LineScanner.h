@@ -6,6 +6,8 @@
 
 namespace tolkar {
 
+class NamedFile;
+
 // Reads the learned-phrase file's lines in large blocks with a fixed buffer.
 // A line ends at CR LF or at a lone CR (so every CR ends exactly one line); an
 // LF without a CR before it is text; the first byte 26 ends the text; a last
@@ -26,12 +28,12 @@ struct LineIndex
     std::vector<Checkpoint> checkpoints;
 };
 
-// Counts the lines of the file open on fd, read from its current position (the start).
+// Counts the lines of the file from its start.
 // Throws EInOutError.
-LineIndex IndexLines(int fd);
+LineIndex IndexLines(NamedFile& file);
 
 // The text of line lineNumber (from 1) without its terminator; empty past the last
 // line. Throws EInOutError.
-std::string ReadLine(int fd, const LineIndex& index, std::uint64_t lineNumber);
+std::string ReadLine(NamedFile& file, const LineIndex& index, std::uint64_t lineNumber);
 
 } // namespace tolkar
