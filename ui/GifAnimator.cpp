@@ -10,7 +10,7 @@ constexpr int kShortestDelayMs = 10;
 
 } // namespace
 
-GifAnimator::GifAnimator(QWidget* parent) : QWidget(parent)
+GifAnimator::GifAnimator(QWidget* parent) : QWidget(parent), stepTimer_(this)
 {
     stepTimer_.setObjectName("frameTimer");
     stepTimer_.setSingleShot(true);
