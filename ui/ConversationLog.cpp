@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "Cp1251.h"
@@ -45,6 +46,10 @@ std::string ConversationLogBytes(const QStringList& lines, const QString& date)
 void WriteConversationLog(const QString& fileName, const QStringList& lines, const QString& date)
 {
     const std::string bytes = ConversationLogBytes(lines, date);
+    // The save file refuses a folder's name without a system error of its own.
+    if (QFileInfo(fileName).isDir()) {
+        RaiseFileError(EISDIR, true);
+    }
     QSaveFile file(fileName);
     file.setDirectWriteFallback(true);
     errno = 0;
