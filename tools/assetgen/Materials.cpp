@@ -235,6 +235,45 @@ void paintGrime(QPainter& painter, const QPainterPath& shape, int count, std::ui
     painter.restore();
 }
 
+void paintRustStreaks(QPainter& painter, const QPainterPath& shape, int count, std::uint32_t seed)
+{
+    noise::Random random(seed);
+    const QRectF area = shape.boundingRect();
+    painter.save();
+    painter.setClipPath(shape, Qt::IntersectClip);
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < count; ++i) {
+        const qreal x = random.range(area.left(), area.right());
+        const qreal y = random.range(area.top(), area.bottom() - 10);
+        const qreal length = random.range(10.0f, 40.0f);
+        QLinearGradient streak(QPointF(x, y), QPointF(x, y + length));
+        streak.setColorAt(0.0, QColor(130, 58, 20, static_cast<int>(random.range(70, 150))));
+        streak.setColorAt(1.0, QColor(130, 58, 20, 0));
+        painter.setBrush(streak);
+        painter.drawRect(QRectF(x, y, random.range(1.0f, 3.0f), length));
+    }
+    painter.restore();
+}
+
+void paintEdgeWear(QPainter& painter, const QPainterPath& shape, std::uint32_t seed)
+{
+    noise::Random random(seed);
+    painter.save();
+    painter.setClipPath(shape, Qt::IntersectClip);
+    painter.setPen(Qt::NoPen);
+    const qreal length = shape.length();
+    for (qreal along = 0; along < length; along += random.range(3.0f, 9.0f)) {
+        if (random.uniform() < 0.45f) {
+            continue;
+        }
+        const QPointF at = shape.pointAtPercent(shape.percentAtLength(along));
+        const qreal rx = random.range(0.8f, 2.6f);
+        painter.setBrush(QColor(186, 176, 150, static_cast<int>(random.range(60, 150))));
+        painter.drawEllipse(at, rx, rx * random.range(0.5f, 1.0f));
+    }
+    painter.restore();
+}
+
 void paintRivet(QPainter& painter, QPointF centre, qreal radius)
 {
     painter.save();

@@ -54,6 +54,12 @@ void paintScratches(QPainter& painter, const QPainterPath& shape, int count, std
 // Dark stains of grime and soot inside `shape`.
 void paintGrime(QPainter& painter, const QPainterPath& shape, int count, std::uint32_t seed);
 
+// Rust that has run down the metal from above, in thin fading streaks.
+void paintRustStreaks(QPainter& painter, const QPainterPath& shape, int count, std::uint32_t seed);
+
+// Paint worn off along the edges, showing bright bare metal in chips.
+void paintEdgeWear(QPainter& painter, const QPainterPath& shape, std::uint32_t seed);
+
 // Round-headed rivet.
 void paintRivet(QPainter& painter, QPointF centre, qreal radius);
 

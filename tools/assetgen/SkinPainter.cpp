@@ -412,6 +412,7 @@ void SkinPainter::paintHeadScreenFrame(QPainter& p) const
     materials::fillTextured(p, frame, m_gunmetal);
     materials::paintGrime(p, frame, 14, 29);
     materials::paintScratches(p, frame, 40, 31);
+    materials::paintRustStreaks(p, frame, 16, 32);
     materials::paintBevel(p, materials::roundedBox(kHeadFrame, 4), 3, 90, 160);
     // The lip round the hole is turned inwards: shaded on top, lit below.
     const QRectF lip = kHeadHole.adjusted(-4, -4, 4, 4);
@@ -741,6 +742,7 @@ void SkinPainter::paintLowerBand(QPainter& p) const
     materials::fillTextured(p, band, m_olive);
     materials::paintGrime(p, band, 24, 101);
     materials::paintScratches(p, band, 60, 103);
+    materials::paintRustStreaks(p, band, 40, 104);
     // The seam along the band's top edge, with its row of rivets.
     p.fillRect(QRectF(kLowerBand.left(), kLowerBandTop, kLowerBand.width(), 2),
                QColor(0, 0, 0, 200));
@@ -758,6 +760,8 @@ void SkinPainter::paintButtonPlate(QPainter& p, const QRectF& plate, const QStri
     const QPainterPath shape = materials::roundedBox(plate, 3);
     materials::paintPlate(p, shape, m_olive, 2.5);
     materials::paintScratches(p, shape, 6, static_cast<std::uint32_t>(plate.top()));
+    materials::paintEdgeWear(p, shape, static_cast<std::uint32_t>(plate.top()) + 3);
+    materials::paintRustStreaks(p, shape, 4, static_cast<std::uint32_t>(plate.top()) + 5);
     materials::paintGrime(p, shape, 3, static_cast<std::uint32_t>(plate.top()) + 7);
     for (const QPointF c :
          {plate.topLeft() + QPointF(4.5, 4.5), plate.topRight() + QPointF(-4.5, 4.5),
@@ -788,6 +792,7 @@ void SkinPainter::paintConversationFrame(QPainter& p) const
     p.fillRect(kConversationFrame, QColor(30, 24, 10, 110));
     materials::paintGrime(p, frame, 16, 107);
     materials::paintScratches(p, frame, 30, 109);
+    materials::paintRustStreaks(p, frame, 14, 110);
     materials::paintBevel(p, frame, 3, 110, 170);
     // A stepped recess round the screen: a dark groove then a lit inner lip.
     const QRectF groove = kConversationScreen.adjusted(-6, -6, 6, 6);
@@ -813,6 +818,8 @@ void SkinPainter::paintRightColumnPlate(QPainter& p) const
     const QPainterPath shape = materials::roundedBox(kRightColumnPlate, 3);
     materials::paintPlate(p, shape, m_olive, 2.5);
     materials::paintScratches(p, shape, 10, 113);
+    materials::paintEdgeWear(p, shape, 114);
+    materials::paintRustStreaks(p, shape, 6, 115);
     for (const QPointF c : {kRightColumnPlate.topLeft() + QPointF(5, 5),
                             kRightColumnPlate.topRight() + QPointF(-5, 5),
                             kRightColumnPlate.bottomLeft() + QPointF(5, -5),
