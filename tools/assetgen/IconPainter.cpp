@@ -358,10 +358,10 @@ void IconPainter::paintPortraitEyes(QPainter& p) const
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(50, 28, 22), 2.0, Qt::SolidLine, Qt::RoundCap));
         p.drawArc(QRectF(cx - 11, 111, 22, 12), 20 * 16, 140 * 16);
-        p.setPen(QPen(QColor(30, 20, 16), 6.5, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(QColor(34, 22, 17), 5.0, Qt::SolidLine, Qt::RoundCap));
         QPainterPath brow;
         brow.moveTo(cx - 15, 104);
-        brow.quadTo(cx, 96, cx + 15, 103);
+        brow.quadTo(cx, 99, cx + 15, 104);
         p.drawPath(brow);
         p.setPen(Qt::NoPen);
     }
@@ -413,28 +413,43 @@ void IconPainter::paintMoustache(QPainter& p) const
 
 void IconPainter::paintPortraitHair(QPainter& p) const
 {
+    // Thick dark hair parted on the left, swept over to the right, with
+    // sideburns down past the tops of the ears.
+    constexpr qreal kParting = 104;
     QPainterPath hair;
-    hair.moveTo(74, 120);
-    hair.cubicTo(64, 70, 90, 36, 130, 36);
-    hair.cubicTo(172, 36, 194, 70, 182, 120);
-    hair.cubicTo(178, 96, 170, 84, 160, 80);
-    hair.cubicTo(140, 88, 110, 88, 96, 80);
-    hair.cubicTo(86, 88, 80, 100, 74, 120);
-    QRadialGradient shine(QPointF(110, 52), 80);
-    shine.setColorAt(0.0, QColor(80, 58, 42));
-    shine.setColorAt(0.5, QColor(36, 24, 18));
+    hair.moveTo(76, 128);
+    hair.cubicTo(62, 76, 88, 34, 132, 34);
+    hair.cubicTo(176, 34, 196, 72, 180, 128);
+    hair.lineTo(174, 128);
+    hair.cubicTo(174, 104, 170, 90, 162, 82);
+    hair.cubicTo(144, 76, 120, 72, kParting + 2, 76);
+    hair.cubicTo(96, 80, 88, 90, 84, 104);
+    hair.lineTo(84, 128);
+    hair.closeSubpath();
+    QRadialGradient shine(QPointF(118, 50), 84);
+    shine.setColorAt(0.0, QColor(86, 62, 44));
+    shine.setColorAt(0.45, QColor(40, 27, 20));
     shine.setColorAt(1.0, QColor(14, 10, 8));
     p.setBrush(shine);
     p.drawPath(hair);
-    // Strands swept back.
+    // Strands fanning out from the parting, lighter where the light catches them.
     noise::Random random(1919);
     p.save();
     p.setClipPath(hair);
-    for (int i = 0; i < 70; ++i) {
-        const QPointF from(random.range(76, 182), random.range(40, 110));
-        const QPointF to = from + QPointF(random.range(-14, 14), random.range(-22, -6));
-        p.setPen(QPen(QColor(90, 66, 48, random.below(80) + 40), random.range(0.8f, 2.0f)));
-        p.drawLine(from, to);
+    for (int i = 0; i < 160; ++i) {
+        const bool rightward = random.uniform() < 0.75f;
+        const QPointF from(kParting + random.range(-4, 4), random.range(38, 70));
+        const qreal reach = random.range(20, 80);
+        const QPointF to = rightward ? from + QPointF(reach, random.range(10, 40))
+                                     : from + QPointF(-reach * 0.4, random.range(20, 60));
+        QPainterPath strand;
+        strand.moveTo(from);
+        strand.quadTo(QPointF((from.x() + to.x()) / 2, from.y() - 6), to);
+        const int tone = 50 + random.below(70);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(tone, tone * 3 / 4, tone / 2, random.below(90) + 40),
+                      random.range(0.7f, 1.8f)));
+        p.drawPath(strand);
     }
     p.restore();
     p.setPen(Qt::NoPen);
