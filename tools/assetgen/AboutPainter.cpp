@@ -26,11 +26,6 @@ const QRectF kCloseLabel = pixelBox(116, 190, 181, 200);
 
 } // namespace
 
-QRect AboutPainter::screenInPicture()
-{
-    return kScreen.toRect();
-}
-
 AboutPainter::AboutPainter()
 {
     const QSize size(width, height);

@@ -14,8 +14,6 @@ class AboutPainter
     static constexpr int width = 267;
     static constexpr int height = 228;
 
-    static QRect screenInPicture();
-
     AboutPainter();
     QImage paint() const;
 

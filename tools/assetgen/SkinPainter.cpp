@@ -71,16 +71,6 @@ QPainterPath rectPath(const QRectF& r)
 
 } // namespace
 
-QRect SkinPainter::headHoleInPicture()
-{
-    return kHeadHole.toRect().translated(1, 1);
-}
-
-QRect SkinPainter::conversationScreenInPicture()
-{
-    return kConversationScreen.toRect().translated(1, 1);
-}
-
 SkinPainter::SkinPainter()
 {
     const QSize size(width, height);
@@ -416,11 +406,10 @@ void SkinPainter::paintHeadScreenFrame(QPainter& p) const
     materials::paintBevel(p, materials::roundedBox(kHeadFrame, 4), 3, 90, 160);
     // The lip round the hole is turned inwards: shaded on top, lit below.
     const QRectF lip = kHeadHole.adjusted(-4, -4, 4, 4);
-    QPainterPath lipPath = rectPath(lip).subtracted(rectPath(kHeadHole));
+    const QPainterPath lipPath = rectPath(lip).subtracted(rectPath(kHeadHole));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(14, 14, 15));
     p.drawPath(lipPath);
-    materials::paintBevel(p, rectPath(lip), 2, 0, 0);
     p.fillRect(QRectF(lip.left(), lip.bottom() - 2, lip.width(), 2), QColor(110, 108, 100, 170));
     p.fillRect(QRectF(lip.right() - 2, lip.top(), 2, lip.height()), QColor(90, 88, 82, 150));
     p.fillRect(QRectF(lip.left(), lip.top(), lip.width(), 2), QColor(0, 0, 0, 200));

@@ -14,10 +14,6 @@ class SkinPainter
     static constexpr int width = 639;
     static constexpr int height = 479;
 
-    // The hole for the head screen and the conversation screen, in picture pixels.
-    static QRect headHoleInPicture();
-    static QRect conversationScreenInPicture();
-
     SkinPainter();
     // The finished skin; the hole is fully transparent, everything else opaque.
     QImage paint() const;
