@@ -25,7 +25,7 @@ const QRectF kFilter(174, 112, 40, 28);
 
 // Body, in the rest pose.
 // The left pad's outline; the right one is its mirror image.
-constexpr qreal kPadPeakY = 90;
+constexpr qreal kPadPeakY = 78;
 const QPointF kLeftCollar(140, 134);
 const QPointF kRightCollar(248, 134);
 const QRectF kBreastplate(112, 118, 164, 100);
@@ -227,9 +227,9 @@ namespace {
 QPainterPath leftPadTopEdge()
 {
     QPainterPath edge;
-    edge.moveTo(-12, 122);
+    edge.moveTo(-12, 104);
     edge.cubicTo(8, 100, 40, kPadPeakY, 76, kPadPeakY);
-    edge.cubicTo(116, kPadPeakY, 146, 104, 158, 132);
+    edge.cubicTo(116, kPadPeakY, 146, 94, 158, 124);
     return edge;
 }
 
@@ -303,7 +303,7 @@ void HeadPainter::paintShoulderPad(QPainter& p, bool left) const
         noise::Random random(263);
         p.setPen(Qt::NoPen);
         for (int i = 0; i < 9; ++i) {
-            const QPointF speck(random.range(300, 360), random.range(104, 126));
+            const QPointF speck(random.range(300, 360), random.range(92, 114));
             p.setBrush(QColor(70 + random.below(30), 130 + random.below(40), 50, 220));
             p.drawEllipse(speck, random.range(0.8f, 1.8f), random.range(0.7f, 1.4f));
         }
@@ -314,7 +314,7 @@ void HeadPainter::paintFlagDecal(QPainter& p) const
 {
     // A small faded tricolour, slanted to follow the pad's curve.
     p.save();
-    p.translate(40, 104);
+    p.translate(40, 92);
     p.rotate(-12);
     const QRectF flag(0, 0, 22, 13);
     p.setPen(Qt::NoPen);
