@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "Pictures.h"
 
@@ -11,4 +14,11 @@ void SetUpProgram()
     QApplication::setDesktopFileName(QStringLiteral("vorkast-tolkar"));
     QApplication::setWindowIcon(Pictures::ProgramIcon());
     QApplication::setStyle(QStringLiteral("Windows"));
+
+    // The save dialog speaks the user's language, as the system's own dialogs do.
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
 }

@@ -18,7 +18,7 @@ const QStringList kAboutLines = {
     QStringLiteral("Авторы: Кир Ветров и Ян Полесский."),
     QStringLiteral("Группа \"Ржавый байт\", 2000 г."),
     QString(),
-    QStringLiteral("Посвящается всем, кто ждет продолжения Vorkast."),
+    QStringLiteral("Посвящается всем фанатам Vorkast."),
     QString(),
     QStringLiteral("E-mail: tolkar@example.org"),
     QStringLiteral("WWW: http://tolkar.example.org/"),
