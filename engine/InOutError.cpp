@@ -31,6 +31,7 @@ std::string InOutErrorMessage(int errorCode)
     }
 }
 
+#ifndef _WIN32
 int InOutErrorCodeFromErrno(int errnoValue)
 {
     // The codes are those of the original platform, whose messages users know.
@@ -71,5 +72,6 @@ void RaiseInOutErrorFromErrno()
 {
     throw EInOutError(InOutErrorCodeFromErrno(errno));
 }
+#endif
 
 } // namespace tolkar

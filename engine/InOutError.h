@@ -22,10 +22,12 @@ class EInOutError : public std::runtime_error
 // The message for an error code.
 std::string InOutErrorMessage(int errorCode);
 
-// Maps a system errno onto the codes the program reports.
+#ifndef _WIN32
+// Maps a system errno onto the codes the program reports (Windows reports them itself).
 int InOutErrorCodeFromErrno(int errnoValue);
 
 // Raises the error for errno as it stands after a failed system call.
 [[noreturn]] void RaiseInOutErrorFromErrno();
+#endif
 
 } // namespace tolkar

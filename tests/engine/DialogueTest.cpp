@@ -100,12 +100,12 @@ TEST_F(DialogueTest, SecondStartClearsTheViewButKeepsTheLearnedLines)
 {
     StartTalking();
     Say("как дела", {0, 0});
-    const std::string learned = ReadFile(kLearned);
+    const std::string learned = ReadBytes(kLearned);
     ASSERT_FALSE(learned.empty());
     Start(1);
     EXPECT_EQ(view.lines, (Lines{T().Greetings[1], ""}));
     EXPECT_EQ(dialogue->CurrentTema(), temaGreeted);
-    EXPECT_EQ(ReadFile(kLearned), learned);
+    EXPECT_EQ(ReadBytes(kLearned), learned);
     EXPECT_EQ(Say("Кто ты", {1}), (Lines{T().Introductions[1], ""})); // introduction again
 }
 
@@ -154,6 +154,11 @@ struct Ending
     bool recorded;
 };
 
+void PrintTo(const Ending& e, std::ostream* os)
+{
+    *os << e.name;
+}
+
 class DialogueEndingTest : public DialogueTest, public ::testing::WithParamInterface<Ending>
 {
 };
@@ -168,7 +173,7 @@ TEST_P(DialogueEndingTest, AppendsDrawsAndRecordsAsItsEndingSays)
     EXPECT_EQ(dialogue->CurrentTema(), e.temaAfter);
     EXPECT_EQ(Focused(), e.focus);
     EXPECT_EQ(dialogue->Phrase(), W(e.phrase));
-    EXPECT_EQ(ReadFile(kLearned), e.recorded ? W(e.phrase) + "\r\n" : "");
+    EXPECT_EQ(ReadBytes(kLearned), e.recorded ? W(e.phrase) + "\r\n" : "");
     EXPECT_EQ(view.inputEnabled, e.temaAfter != temaNone);
 }
 
@@ -307,7 +312,7 @@ TEST_F(DialogueTest, FirstPhraseAfterGreetingGetsAnIntroductionWhateverItSays)
     EXPECT_EQ(random.log, (Lines{"seed", "draw 6"}));
     EXPECT_EQ(dialogue->CurrentTema(), temaSelf);
     EXPECT_FALSE(Focused());
-    EXPECT_EQ(ReadFile(kLearned), ""); // never recorded
+    EXPECT_EQ(ReadBytes(kLearned), ""); // never recorded
 }
 
 TEST_F(DialogueTest, AbuseRightAfterGreetingKeepsTheGreetingUnanswered)
@@ -323,13 +328,13 @@ TEST_F(DialogueTest, FarewellRightAfterGreetingIsNotRecorded)
     Start();
     EXPECT_EQ(Say("ну пока", {}), Lines{FarewellAnswer()});
     EXPECT_EQ(dialogue->CurrentTema(), temaNone);
-    EXPECT_EQ(ReadFile(kLearned), "");
+    EXPECT_EQ(ReadBytes(kLearned), "");
 }
 
 TEST_F(DialogueTest, RecallGivesBackALearnedLineAndKeepsTheTopic)
 {
     StartTalking();
-    WriteFile(kLearned, W("старая фраза") + "\r\n");
+    WriteBytes(kLearned, W("старая фраза") + "\r\n");
     // Recorded first, so the phrase itself is line 2 and can come back at once.
     EXPECT_EQ(Say("про музыку поговорим", {1, 2}), (Lines{W("про музыку поговорим"), ""}));
     EXPECT_EQ(random.log, (Lines{"seed", "draw 3", "draw 3"}));
@@ -350,7 +355,7 @@ TEST_F(DialogueTest, EmptyRecallFallsThroughToTheTopic)
     };
     // An empty file, and a file whose drawn line is empty.
     for (const Case& c : {Case{"", {1, 0, 3}}, Case{"\r\nx\r\n", {1, 1, 3}}}) {
-        WriteFile(kLearned, c.file);
+        WriteBytes(kLearned, c.file);
         EXPECT_EQ(Say("кино", c.draws), (Lines{T().FilmReplies[3], ""}));
         EXPECT_EQ(dialogue->CurrentTema(), temaFilms);
         EXPECT_TRUE(Focused());

@@ -1,18 +1,24 @@
 #include "LearnedPhraseFile.h"
 
-#include <csignal>
 #include <filesystem>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "ChildProcess.h"
 #include "InOutError.h"
 #include "ReferenceLines.h"
 #include "ScriptedRandom.h"
 #include "TempDir.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <csignal>
+#include <sys/resource.h>
+
+#include "ChildProcess.h"
+#endif
 
 using namespace tolkar;
 using Lines = std::vector<std::string>;
@@ -91,7 +97,7 @@ TEST_F(LearnedPhraseFileTest, ReadingRules)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        WriteFile(kName, c.bytes);
+        WriteBytes(kName, c.bytes);
         EXPECT_EQ(RecallEveryLine(), c.lines);
         EXPECT_EQ(ReferenceLines(c.bytes), c.lines);
     }
@@ -111,7 +117,7 @@ TEST_F(LearnedPhraseFileTest, LinesAcrossBlockBoundaries)
     bytes.resize(kBlock - 1, 'z');
     bytes += "\r\n" + std::string(3 * kBlock, 'L') + "\r\ntail\x1a" + "hidden\r\n";
     ASSERT_EQ(bytes[kBlock - 1], '\r');
-    WriteFile(kName, bytes);
+    WriteBytes(kName, bytes);
     const Lines expected = ReferenceLines(bytes);
     ASSERT_EQ(expected.back(), "tail");
 
@@ -155,9 +161,9 @@ TEST_F(LearnedPhraseFileTest, RecordAppendsTheLineAsTyped)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        WriteFile(kName, c.before);
+        WriteBytes(kName, c.before);
         file.Record(c.phrase);
-        EXPECT_EQ(ReadFile(kName), c.after);
+        EXPECT_EQ(ReadBytes(kName), c.after);
     }
 }
 
@@ -165,22 +171,22 @@ TEST_F(LearnedPhraseFileTest, FileCheckCreatesOnlyWhatIsMissing)
 {
     file.FileCheck();
     ASSERT_TRUE(std::filesystem::is_regular_file(kName));
-    EXPECT_EQ(ReadFile(kName), "");
-    WriteFile(kName, "keep\r\n");
+    EXPECT_EQ(ReadBytes(kName), "");
+    WriteBytes(kName, "keep\r\n");
     file.FileCheck();
-    EXPECT_EQ(ReadFile(kName), "keep\r\n");
+    EXPECT_EQ(ReadBytes(kName), "keep\r\n");
 }
 
 TEST_F(LearnedPhraseFileTest, FollowsTheCurrentDirectory)
 {
     std::filesystem::create_directory("other");
-    WriteFile(kName, "here\r\n");
+    WriteBytes(kName, "here\r\n");
     std::filesystem::current_path("other");
     EXPECT_EQ(ErrorCodeOf([&] { file.Record("a b"); }), 2);
     file.FileCheck();
     file.Record("a b");
-    EXPECT_EQ(ReadFile(kName), "a b\r\n");
-    EXPECT_EQ(ReadFile("../user.vrk"), "here\r\n");
+    EXPECT_EQ(ReadBytes(kName), "a b\r\n");
+    EXPECT_EQ(ReadBytes("../user.vrk"), "here\r\n");
 }
 
 TEST_F(LearnedPhraseFileTest, MissingFile)
@@ -206,6 +212,8 @@ TEST_F(LearnedPhraseFileTest, DirectoryInPlaceOfTheFile)
     EXPECT_EQ(recalled, "before");
 }
 
+#ifndef _WIN32
+
 TEST_F(LearnedPhraseFileTest, DiskFull)
 {
     std::filesystem::create_symlink("/dev/full", kName);
@@ -220,7 +228,7 @@ TEST_F(LearnedPhraseFileTest, DiskFull)
 
 TEST_F(LearnedPhraseFileTest, ReadOnlyFileStopsRecordingButNotRecall)
 {
-    WriteFile(kName, "old line\r\n");
+    WriteBytes(kName, "old line\r\n");
     std::filesystem::permissions(kName, std::filesystem::perms::owner_read |
                                             std::filesystem::perms::group_read |
                                             std::filesystem::perms::others_read);
@@ -238,13 +246,13 @@ TEST_F(LearnedPhraseFileTest, ReadOnlyFileStopsRecordingButNotRecall)
         return recalled == "old line" ? code : 101;
     });
     EXPECT_EQ(result, 5);
-    EXPECT_EQ(ReadFile(kName), "old line\r\n");
+    EXPECT_EQ(ReadBytes(kName), "old line\r\n");
 }
 
 TEST_F(LearnedPhraseFileTest, FailedWriteLeavesNoPartialLine)
 {
     const std::string before = "first\r\nsecond\x1a";
-    WriteFile(kName, before);
+    WriteBytes(kName, before);
     // The file size limit lets a few bytes through and then fails the write.
     const int result = RunInChild([&] {
         std::signal(SIGXFSZ, SIG_IGN);
@@ -256,5 +264,42 @@ TEST_F(LearnedPhraseFileTest, FailedWriteLeavesNoPartialLine)
     });
     EXPECT_EQ(result, EFBIG);
     // Cut at the byte 26 as always, but nothing of the new line is left.
-    EXPECT_EQ(ReadFile(kName), "first\r\nsecond");
+    EXPECT_EQ(ReadBytes(kName), "first\r\nsecond");
 }
+
+#else
+
+TEST_F(LearnedPhraseFileTest, AnotherProgramHoldingTheFileIsASharingViolation)
+{
+    WriteBytes(kName, "old line\r\n");
+    const HANDLE holder = ::CreateFileA(kName, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ScriptedRandom random;
+    random.script = {1};
+    std::string recalled;
+    EXPECT_EQ(ErrorCodeOf([&] { file.Record("a b"); }), 32);
+    EXPECT_EQ(ErrorCodeOf([&] { file.Recall(random, recalled); }), 32);
+    ::CloseHandle(holder);
+    EXPECT_EQ(ReadBytes(kName), "old line\r\n");
+}
+
+TEST_F(LearnedPhraseFileTest, ReadOnlyFileStopsRecordingButNotRecall)
+{
+    WriteBytes(kName, "old line\r\n");
+    ASSERT_TRUE(::SetFileAttributesA(kName, FILE_ATTRIBUTE_READONLY));
+    const HANDLE probe = ::CreateFileA(kName, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(probe);
+        ::SetFileAttributesA(kName, FILE_ATTRIBUTE_NORMAL);
+        GTEST_SKIP() << "this system lets us write a read-only file (wine run by root)";
+    }
+    EXPECT_EQ(ErrorCodeOf([&] { file.Record("a b"); }), 5);
+    ScriptedRandom random;
+    random.script = {1};
+    std::string recalled;
+    file.Recall(random, recalled);
+    EXPECT_EQ(recalled, "old line");
+    ::SetFileAttributesA(kName, FILE_ATTRIBUTE_NORMAL);
+}
+
+#endif

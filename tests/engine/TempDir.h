@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -15,9 +16,10 @@ class InTempDir : public ::testing::Test
     void SetUp() override
     {
         previous_ = std::filesystem::current_path();
-        std::string pattern = (std::filesystem::temp_directory_path() / "tolkar-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        std::random_device random;
+        do {
+            dir_ = std::filesystem::temp_directory_path() / ("tolkar-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(dir_));
         std::filesystem::current_path(dir_);
     }
     void TearDown() override
@@ -29,11 +31,11 @@ class InTempDir : public ::testing::Test
         std::filesystem::remove_all(dir_, ignored);
     }
 
-    static void WriteFile(const std::string& name, const std::string& bytes)
+    static void WriteBytes(const std::string& name, const std::string& bytes)
     {
         std::ofstream(name, std::ios::binary) << bytes;
     }
-    static std::string ReadFile(const std::string& name)
+    static std::string ReadBytes(const std::string& name)
     {
         std::ifstream in(name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
