@@ -1,6 +1,5 @@
 #include "GifAnimator.h"
 
-#include <QImageReader>
 #include <QPainter>
 
 namespace {
@@ -17,24 +16,27 @@ GifAnimator::GifAnimator(QWidget* parent) : QWidget(parent), stepTimer_(this)
     connect(&stepTimer_, &QTimer::timeout, this, &GifAnimator::StepToNextFrame);
 }
 
-void GifAnimator::LoadImage(const QString& fileName)
+GifAnimator::Frame GifAnimator::Rewind()
 {
-    frames_.clear();
-    QImageReader reader(fileName);
-    QImage image;
-    while (reader.read(&image)) {
-        frames_.push_back({image, std::max(reader.nextImageDelay(), kShortestDelayMs)});
-    }
-    current_ = 0;
-    if (!frames_.empty()) {
-        resize(frames_.front().image.size());
-    }
-    update();
+    reader_ = std::make_unique<QImageReader>(fileName_);
+    Frame frame;
+    frame.image = reader_->read();
+    frame.delayMs = std::max(reader_->nextImageDelay(), kShortestDelayMs);
+    return frame;
 }
 
-QImage GifAnimator::CurrentImage() const
+void GifAnimator::LoadImage(const QString& fileName)
 {
-    return frames_.empty() ? QImage() : frames_[static_cast<std::size_t>(current_)].image;
+    fileName_ = fileName;
+    frameCount_ = std::max(QImageReader(fileName).imageCount(), 1);
+    first_ = Rewind();
+    shown_ = first_.image;
+    shownDelayMs_ = first_.delayMs;
+    current_ = 0;
+    if (!shown_.isNull()) {
+        resize(shown_.size());
+    }
+    update();
 }
 
 void GifAnimator::SetAnimate(bool animate)
@@ -54,8 +56,8 @@ void GifAnimator::setVisible(bool visible)
 
 void GifAnimator::ScheduleStep()
 {
-    if (animate_ && !isHidden() && !frames_.empty()) {
-        stepTimer_.start(frames_[static_cast<std::size_t>(current_)].delayMs);
+    if (animate_ && !isHidden() && reader_ != nullptr) {
+        stepTimer_.start(shownDelayMs_);
     } else {
         stepTimer_.stop();
     }
@@ -66,12 +68,23 @@ void GifAnimator::StepToNextFrame()
     if (!animate_ || isHidden()) {
         return;
     }
-    ++current_;
-    if (current_ == FrameCount()) {
+    QImage next;
+    if (current_ + 1 < frameCount_) {
+        next = reader_->read();
+    }
+    if (next.isNull()) {
+        // Past the last frame: back to the first, and there the play ends unless looping.
+        Rewind();
         current_ = 0;
+        shown_ = first_.image;
+        shownDelayMs_ = first_.delayMs;
         if (!loop_) {
             animate_ = false;
         }
+    } else {
+        ++current_;
+        shown_ = next;
+        shownDelayMs_ = std::max(reader_->nextImageDelay(), kShortestDelayMs);
     }
     update();
     ScheduleStep();
@@ -79,9 +92,9 @@ void GifAnimator::StepToNextFrame()
 
 void GifAnimator::paintEvent(QPaintEvent*)
 {
-    if (frames_.empty()) {
+    if (shown_.isNull()) {
         return;
     }
     QPainter painter(this);
-    painter.drawImage(0, 0, frames_[static_cast<std::size_t>(current_)].image);
+    painter.drawImage(0, 0, shown_);
 }

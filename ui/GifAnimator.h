@@ -1,15 +1,18 @@
 #pragma once
 
 #include <QImage>
+#include <QImageReader>
 #include <QTimer>
 #include <QWidget>
 
-#include <vector>
+#include <memory>
 
 // Shows an animated GIF and plays it on request. A play goes from the frame it
 // rests on through the following ones, each for its own delay; past the last frame
 // it returns to the first and, unless looping, stops there. While hidden the
 // control is frozen: a running play waits at its frame until shown again.
+// Frames are decoded one at a time as the play reaches them, so a resting
+// animator holds only its first frame.
 class GifAnimator : public QWidget
 {
     Q_OBJECT
@@ -17,7 +20,7 @@ class GifAnimator : public QWidget
 public:
     explicit GifAnimator(QWidget* parent = nullptr);
 
-    // Loads every frame of the picture; the control takes the picture's size.
+    // Shows the first frame of the picture; the control takes the picture's size.
     void LoadImage(const QString& fileName);
 
     bool Animate() const { return animate_; }
@@ -28,10 +31,10 @@ public:
     bool Loop() const { return loop_; }
     void SetLoop(bool loop) { loop_ = loop; }
 
-    int FrameCount() const { return static_cast<int>(frames_.size()); }
+    int FrameCount() const { return frameCount_; }
     // Zero-based: 0 is the first frame.
     int CurrentFrame() const { return current_; }
-    QImage CurrentImage() const;
+    const QImage& CurrentImage() const { return shown_; }
 
     void setVisible(bool visible) override;
 
@@ -42,13 +45,20 @@ private:
     struct Frame
     {
         QImage image;
-        int delayMs;
+        int delayMs = 0;
     };
 
+    // Starts reading the picture anew and returns its first frame.
+    Frame Rewind();
     void StepToNextFrame();
     void ScheduleStep();
 
-    std::vector<Frame> frames_;
+    QString fileName_;
+    std::unique_ptr<QImageReader> reader_; // positioned after the frame shown
+    Frame first_;
+    QImage shown_;
+    int shownDelayMs_ = 0;
+    int frameCount_ = 0;
     int current_ = 0;
     bool animate_ = false;
     bool loop_ = true;
