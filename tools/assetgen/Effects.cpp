@@ -68,7 +68,8 @@ void addGrain(QImage& image, int amount, std::uint32_t seed)
                 continue;
             }
             const int delta =
-                static_cast<int>(noise::lattice(x, y, seed) * (2 * amount + 1)) - amount;
+                static_cast<int>(noise::lattice(x, y, seed) * static_cast<float>(2 * amount + 1)) -
+                amount;
             const int scaled = delta * a / 255;
             row[x] = qRgba(std::clamp(qRed(row[x]) + scaled, 0, a),
                            std::clamp(qGreen(row[x]) + scaled, 0, a),
@@ -82,7 +83,7 @@ void paintGlow(QPainter& painter, QPointF centre, qreal radius, const QColor& co
     QRadialGradient gradient(centre, radius);
     QColor inner = colour;
     QColor middle = colour;
-    middle.setAlphaF(colour.alphaF() * 0.35);
+    middle.setAlphaF(colour.alphaF() * 0.35f);
     QColor outer = colour;
     outer.setAlpha(0);
     gradient.setColorAt(0.0, inner);

@@ -114,28 +114,30 @@ QImage texture(QSize size, const Recipe& recipe)
     for (int y = 0; y < size.height(); ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < size.width(); ++x) {
-            const float fx = static_cast<float>(x) / (recipe.scale * recipe.stretch);
+            const auto px = static_cast<float>(x);
+            const auto py = static_cast<float>(y);
+            const float fx = px / (recipe.scale * recipe.stretch);
             const float fy = static_cast<float>(y) / recipe.scale;
             // Broad mottling between the dark and light tones.
             const float mottle = noise::fractal(fx, fy, 5, seed);
             QColor c = mottle < 0.5f ? mix(recipe.dark, recipe.base, mottle * 2.0f)
                                      : mix(recipe.base, recipe.light, (mottle - 0.5f) * 2.0f);
             // Rust gathers in blotches with ragged edges.
-            const float blotch = noise::fractal(x / 40.0f, y / 40.0f, 4, seed + 101u);
-            const float ragged = noise::fractal(x / 5.0f, y / 5.0f, 2, seed + 202u);
+            const float blotch = noise::fractal(px / 40.0f, py / 40.0f, 4, seed + 101u);
+            const float ragged = noise::fractal(px / 5.0f, py / 5.0f, 2, seed + 202u);
             const float rust =
                 smooth(0.62f - 0.25f * recipe.rustAmount, 0.72f - 0.25f * recipe.rustAmount,
                        blotch + 0.12f * (ragged - 0.5f)) *
                 recipe.rustAmount;
-            const float rustTone = noise::fractal(x / 6.0f, y / 6.0f, 3, seed + 303u);
+            const float rustTone = noise::fractal(px / 6.0f, py / 6.0f, 3, seed + 303u);
             c = mix(c, mix(recipe.rust.darker(150), recipe.rust.lighter(120), rustTone), rust);
             // Pits: a few dark specks.
             if (noise::lattice(x, y, seed + 404u) > 0.993f) {
                 c = c.darker(160);
             }
-            const int grain =
-                static_cast<int>(noise::lattice(x, y, seed + 505u) * (2 * recipe.grain + 1)) -
-                recipe.grain;
+            const int grain = static_cast<int>(noise::lattice(x, y, seed + 505u) *
+                                               static_cast<float>(2 * recipe.grain + 1)) -
+                              recipe.grain;
             row[x] =
                 qRgb(std::clamp(c.red() + grain, 0, 255), std::clamp(c.green() + grain, 0, 255),
                      std::clamp(c.blue() + grain, 0, 255));

@@ -25,7 +25,7 @@ class Random
     explicit Random(std::uint32_t seed) : m_state(seed * 2654435761u + 1u) {}
     std::uint32_t next();
     float uniform(); // [0, 1)
-    float range(float lo, float hi) { return lo + (hi - lo) * uniform(); }
+    double range(double lo, double hi) { return lo + (hi - lo) * uniform(); }
     int below(int n) { return static_cast<int>(next() % static_cast<std::uint32_t>(n)); }
 
   private:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -171,19 +172,21 @@ IndexedImage remapToPalette(const QImage& picture, const Palette& palette,
             const int x = leftToRight ? i : w - 1 - i;
             const int dir = leftToRight ? 1 : -1;
             const std::size_t slot = static_cast<std::size_t>(x + 1) * 3;
-            std::array<float, 3> wanted = {qRed(row[x]) + current[slot],
-                                           qGreen(row[x]) + current[slot + 1],
-                                           qBlue(row[x]) + current[slot + 2]};
+            const std::array<float, 3> wanted = {
+                static_cast<float>(qRed(row[x])) + current[slot],
+                static_cast<float>(qGreen(row[x])) + current[slot + 1],
+                static_cast<float>(qBlue(row[x])) + current[slot + 2]};
             std::array<int, 3> clamped{};
-            for (int c = 0; c < 3; ++c) {
-                clamped[c] = std::clamp(static_cast<int>(wanted[c] + 0.5f), 0, 255);
+            for (std::size_t c = 0; c < 3; ++c) {
+                clamped[c] = std::clamp(static_cast<int>(std::lround(wanted[c])), 0, 255);
             }
             const int index = nearest(clamped[0], clamped[1], clamped[2]);
             out.at(x, y) = static_cast<std::uint8_t>(index);
             const QRgb got = palette[static_cast<std::size_t>(index)];
-            const std::array<float, 3> error = {(clamped[0] - qRed(got)) * ditherLevel,
-                                                (clamped[1] - qGreen(got)) * ditherLevel,
-                                                (clamped[2] - qBlue(got)) * ditherLevel};
+            const std::array<float, 3> error = {
+                static_cast<float>(clamped[0] - qRed(got)) * ditherLevel,
+                static_cast<float>(clamped[1] - qGreen(got)) * ditherLevel,
+                static_cast<float>(clamped[2] - qBlue(got)) * ditherLevel};
             const std::size_t ahead = static_cast<std::size_t>(x + 1 + dir) * 3;
             const std::size_t behind = static_cast<std::size_t>(x + 1 - dir) * 3;
             for (std::size_t c = 0; c < 3; ++c) {

@@ -51,11 +51,13 @@ void writeSkin(const QDir& out)
         }
     }
     // Make room for the two fixed slots in the middle of the table.
-    Palette palette(found.begin(), found.begin() + std::min<std::size_t>(found.size(), kSkinBlack));
+    const auto beforeBlack =
+        static_cast<std::ptrdiff_t>(std::min<std::size_t>(found.size(), kSkinBlack));
+    Palette palette(found.begin(), found.begin() + beforeBlack);
     palette.push_back(qRgb(0, 0, 0));
     palette.push_back(kSkinTransparentColour);
     if (found.size() > kSkinBlack) {
-        palette.insert(palette.end(), found.begin() + kSkinBlack, found.end());
+        palette.insert(palette.end(), found.begin() + beforeBlack, found.end());
     }
     palette = paddedTo256(palette);
 
