@@ -229,7 +229,7 @@ QPainterPath leftPadTopEdge()
     QPainterPath edge;
     edge.moveTo(-12, 104);
     edge.cubicTo(8, 100, 40, kPadPeakY, 76, kPadPeakY);
-    edge.cubicTo(116, kPadPeakY, 146, 94, 158, 124);
+    edge.cubicTo(122, kPadPeakY, 152, 100, 160, 134);
     return edge;
 }
 
