@@ -37,13 +37,14 @@ QImage IconPainter::cartoonFace(int size, Colours colours) const
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
-    // At 16 pixels smoothing only smears the features: draw hard pixels there.
+    // At 16 pixels smoothing only smears the features, and with 16 colours its
+    // in-between shades turn into grey smudges: draw hard pixels there.
     const bool tiny = size <= 16;
-    p.setRenderHint(QPainter::Antialiasing, !tiny);
+    p.setRenderHint(QPainter::Antialiasing, !tiny && colours != Colours::Sixteen);
     p.scale(size / kCartoonGrid, size / kCartoonGrid);
     const CartoonInks inks = inksFor(colours);
     // Outlines one pixel wide when tiny, a little bolder above.
-    p.setPen(QPen(inks.outline, tiny ? kCartoonGrid / size : 5.5, Qt::SolidLine, Qt::RoundCap,
+    p.setPen(QPen(inks.outline, tiny ? kCartoonGrid / size : 4.5, Qt::SolidLine, Qt::RoundCap,
                   Qt::RoundJoin));
     paintCartoonHead(p, inks);
     paintQuiff(p, inks);
@@ -80,8 +81,8 @@ void IconPainter::paintQuiff(QPainter& p, const CartoonInks& inks) const
     // A big swept-up quiff curling over to the right.
     QPainterPath quiff;
     quiff.moveTo(17, 48);
-    quiff.cubicTo(10, 24, 26, 4, 56, 4);
-    quiff.cubicTo(76, 4, 94, 10, 92, 22);
+    quiff.cubicTo(10, 26, 26, 7, 56, 7);
+    quiff.cubicTo(76, 7, 94, 12, 92, 23);
     quiff.cubicTo(86, 16, 74, 16, 70, 20);
     quiff.cubicTo(80, 26, 84, 36, 83, 48);
     quiff.cubicTo(74, 34, 56, 30, 40, 32);
