@@ -28,8 +28,9 @@ GifAnimator::Frame GifAnimator::Rewind()
 void GifAnimator::LoadImage(const QString& fileName)
 {
     fileName_ = fileName;
-    frameCount_ = std::max(QImageReader(fileName).imageCount(), 1);
     first_ = Rewind();
+    // A resting animator keeps no reader; the next play starts a new one.
+    reader_.reset();
     shown_ = first_.image;
     shownDelayMs_ = first_.delayMs;
     current_ = 0;
@@ -37,6 +38,12 @@ void GifAnimator::LoadImage(const QString& fileName)
         resize(shown_.size());
     }
     update();
+}
+
+int GifAnimator::FrameCount() const
+{
+    // Counting means reading the whole picture, which a play does not need.
+    return fileName_.isEmpty() ? 0 : std::max(QImageReader(fileName_).imageCount(), 1);
 }
 
 void GifAnimator::SetAnimate(bool animate)
@@ -56,7 +63,7 @@ void GifAnimator::setVisible(bool visible)
 
 void GifAnimator::ScheduleStep()
 {
-    if (animate_ && !isHidden() && reader_ != nullptr) {
+    if (animate_ && !isHidden() && !fileName_.isEmpty()) {
         stepTimer_.start(shownDelayMs_);
     } else {
         stepTimer_.stop();
@@ -68,13 +75,13 @@ void GifAnimator::StepToNextFrame()
     if (!animate_ || isHidden()) {
         return;
     }
-    QImage next;
-    if (current_ + 1 < frameCount_) {
-        next = reader_->read();
+    if (reader_ == nullptr) {
+        Rewind(); // the first frame is kept; the reader now stands after it
     }
+    const QImage next = reader_->read();
     if (next.isNull()) {
         // Past the last frame: back to the first, and there the play ends unless looping.
-        Rewind();
+        reader_.reset();
         current_ = 0;
         shown_ = first_.image;
         shownDelayMs_ = first_.delayMs;

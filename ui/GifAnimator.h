@@ -31,7 +31,7 @@ public:
     bool Loop() const { return loop_; }
     void SetLoop(bool loop) { loop_ = loop; }
 
-    int FrameCount() const { return frameCount_; }
+    int FrameCount() const;
     // Zero-based: 0 is the first frame.
     int CurrentFrame() const { return current_; }
     const QImage& CurrentImage() const { return shown_; }
@@ -54,11 +54,10 @@ private:
     void ScheduleStep();
 
     QString fileName_;
-    std::unique_ptr<QImageReader> reader_; // positioned after the frame shown
+    std::unique_ptr<QImageReader> reader_; // while playing: positioned after the frame shown
     Frame first_;
     QImage shown_;
     int shownDelayMs_ = 0;
-    int frameCount_ = 0;
     int current_ = 0;
     bool animate_ = false;
     bool loop_ = true;
