@@ -12,7 +12,6 @@
 namespace tolkar {
 namespace {
 
-constexpr std::size_t kBlockSize = std::size_t{1} << 17;
 constexpr char kCR = '\r';
 constexpr char kLF = '\n';
 constexpr char kEndOfText = 26;
@@ -58,10 +57,10 @@ BlockScan ScanBlock(const char* data, std::size_t size)
 
 } // namespace
 
-LineIndex IndexLines(NamedFile& file)
+LineIndex IndexLines(NamedFile& file, std::size_t blockSize)
 {
     LineIndex index;
-    std::vector<char> buffer(kBlockSize);
+    std::vector<char> buffer(blockSize);
     std::uint64_t offset = 0;
     std::uint64_t linesEnded = 0;
     bool textAfterLastEnd = false; // bytes of an unterminated last line
@@ -103,12 +102,13 @@ LineIndex IndexLines(NamedFile& file)
     return index;
 }
 
-std::string ReadLine(NamedFile& file, const LineIndex& index, std::uint64_t lineNumber)
+std::string ReadLine(NamedFile& file, const LineIndex& index, std::uint64_t lineNumber,
+                     std::size_t blockSize)
 {
     if (lineNumber == 0 || lineNumber > index.lineCount) {
         return {};
     }
-    std::vector<char> buffer(kBlockSize);
+    std::vector<char> buffer(blockSize);
     std::uint64_t position = 0;
     if (lineNumber > 1) {
         // Find the CR that ends line lineNumber - 1, starting from the last block

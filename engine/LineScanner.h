@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,12 +29,15 @@ struct LineIndex
     std::vector<Checkpoint> checkpoints;
 };
 
-// Counts the lines of the file from its start.
-// Throws EInOutError.
-LineIndex IndexLines(NamedFile& file);
+// Large enough to make system calls rare, small enough to stay in the cache.
+constexpr std::size_t kReadBlockSize = std::size_t{1} << 17;
+
+// Counts the lines of the file from its start. Throws EInOutError.
+LineIndex IndexLines(NamedFile& file, std::size_t blockSize = kReadBlockSize);
 
 // The text of line lineNumber (from 1) without its terminator; empty past the last
 // line. Throws EInOutError.
-std::string ReadLine(NamedFile& file, const LineIndex& index, std::uint64_t lineNumber);
+std::string ReadLine(NamedFile& file, const LineIndex& index, std::uint64_t lineNumber,
+                     std::size_t blockSize = kReadBlockSize);
 
 } // namespace tolkar
