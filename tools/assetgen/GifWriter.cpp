@@ -30,6 +30,18 @@ void addLoopBlock(SavedImage* image)
           "loop sub-block");
 }
 
+void freeImages(SavedImage* images, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        GifFreeExtensions(&images[i].ExtensionBlockCount, &images[i].ExtensionBlocks);
+        std::free(images[i].RasterBits);
+        if (images[i].ImageDesc.ColorMap) {
+            GifFreeMapObject(images[i].ImageDesc.ColorMap);
+        }
+    }
+    std::free(images);
+}
+
 } // namespace
 
 void writeGif(const QString& path, const GifFile& file)
@@ -87,12 +99,23 @@ void writeGif(const QString& path, const GifFile& file)
         check(EGifGCBToSavedExtension(&control, gif, static_cast<int>(n)), "graphic control block");
     }
 
-    // EGifSpew writes everything and closes (and frees) the file.
+    // EGifSpew writes everything and closes the file, but it writes a copy of
+    // our colour table and leaves the images it was given to us to free.
+    SavedImage* const images = gif->SavedImages;
+    const int imageCount = gif->ImageCount;
+    ColorMapObject* const globalTable = gif->SColorMap;
     if (EGifSpew(gif) == GIF_ERROR) {
         const int code = gif->Error;
+        const bool tableCopied = gif->SColorMap != globalTable;
         EGifCloseFile(gif, &error);
+        freeImages(images, imageCount);
+        if (tableCopied) {
+            GifFreeMapObject(globalTable);
+        }
         throw std::runtime_error(std::string("giflib could not write: ") + GifErrorString(code));
     }
+    freeImages(images, imageCount);
+    GifFreeMapObject(globalTable);
     // giflib creates the file readable by its owner only.
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                     QFile::ReadOther);
