@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "InOutError.h"
+#include "LineScanner.h"
+#include "NamedFile.h"
 #include "ReferenceLines.h"
 #include "ScriptedRandom.h"
 #include "TempDir.h"
@@ -100,6 +102,16 @@ TEST_F(LearnedPhraseFileTest, ReadingRules)
         WriteBytes(kName, c.bytes);
         EXPECT_EQ(RecallEveryLine(), c.lines);
         EXPECT_EQ(ReferenceLines(c.bytes), c.lines);
+        // The same with tiny read blocks, so terminators straddle block ends.
+        for (const std::size_t blockSize : {1, 2, 3}) {
+            NamedFile opened(kName, NamedFile::Access::Read);
+            const LineIndex index = IndexLines(opened, blockSize);
+            Lines lines;
+            for (std::uint64_t i = 1; i <= index.lineCount; ++i) {
+                lines.push_back(ReadLine(opened, index, i, blockSize));
+            }
+            EXPECT_EQ(lines, c.lines) << "blocks of " << blockSize;
+        }
     }
 }
 
