@@ -434,7 +434,7 @@ void HeadPainter::paintHelmetDome(QPainter& p) const
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 8; ++i) {
         const QPointF patch(kCentreX + random.range(-32, 32), kDome.top() + random.range(7, 24));
-        p.setBrush(QColor(150 + random.below(30), 160 + random.below(20), 60, 210));
+        p.setBrush(QColor(120 + random.below(30), 136 + random.below(20), 52, 170));
         p.drawEllipse(patch, random.range(1.6f, 4.5f), random.range(1.0f, 2.6f));
     }
     p.restore();
@@ -442,6 +442,15 @@ void HeadPainter::paintHelmetDome(QPainter& p) const
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(8, 8, 10), 1.2));
     p.drawPath(dome);
+    // A cold rim of light down the far side lifts the helmet off the black.
+    p.save();
+    p.setClipPath(dome);
+    QLinearGradient rim(QPointF(kCentreX + 20, 0), QPointF(kDome.right(), 0));
+    rim.setColorAt(0.0, QColor(150, 180, 200, 0));
+    rim.setColorAt(1.0, QColor(150, 180, 200, 130));
+    p.setPen(QPen(QBrush(rim), 2.5));
+    p.drawPath(dome.translated(-1.5, 0.5));
+    p.restore();
 }
 
 void HeadPainter::paintHelmetMask(QPainter& p) const
