@@ -15,7 +15,7 @@ namespace {
 constexpr qreal kCentreX = HeadPainter::width / 2.0;
 
 // Helmet and face, in the rest pose.
-const QRectF kDome(140, 4, 108, 84);
+const QRectF kDome(134, 2, 120, 86);
 constexpr qreal kBrimY = 70;
 const QRectF kMask(148, 78, 92, 64);
 const QPointF kLeftGoggle(172, 94);
@@ -25,7 +25,7 @@ const QRectF kFilter(174, 112, 40, 28);
 
 // Body, in the rest pose.
 // The left pad's outline; the right one is its mirror image.
-constexpr qreal kPadPeakY = 78;
+constexpr qreal kPadPeakY = 74;
 const QPointF kLeftCollar(140, 134);
 const QPointF kRightCollar(248, 134);
 const QRectF kBreastplate(112, 118, 164, 100);
@@ -227,7 +227,7 @@ namespace {
 QPainterPath leftPadTopEdge()
 {
     QPainterPath edge;
-    edge.moveTo(-12, 104);
+    edge.moveTo(-12, 98);
     edge.cubicTo(8, 100, 40, kPadPeakY, 76, kPadPeakY);
     edge.cubicTo(122, kPadPeakY, 152, 100, 160, 134);
     return edge;
