@@ -50,6 +50,7 @@ FlatButton* NewFlatButton(QWidget* window, bool enabled)
 TfmMain::TfmMain(tolkar::RandomSource& random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), random_(random)
 {
+    setObjectName("fmMain");
     setWindowTitle(QStringLiteral("VORKAST Толкарь - 1.0 beta"));
     setWindowIcon(Pictures::ProgramIcon());
     setFixedSize(640, 479);

@@ -44,7 +44,7 @@ bool WaitFor(Condition condition)
 QString WindowNamed(const QString& title)
 {
     const QString pattern = "^" + QRegularExpression::escape(title) + "$";
-    return Xdotool({"search", "--name", pattern}).section(u'\n', 0, 0);
+    return Xdotool({"search", "--onlyvisible", "--name", pattern}).section(u'\n', 0, 0);
 }
 
 QPoint WindowPosition(const QString& window)
@@ -160,6 +160,8 @@ private slots:
         click(41, 457); // В файл
         QString dialog;
         QVERIFY(WaitFor([&] { return !(dialog = WindowNamed("Сохранить разговор")).isEmpty(); }));
+        // Typing goes where the keyboard focus is: wait until the dialog has it.
+        QVERIFY(WaitFor([&] { return Xdotool({"getwindowfocus"}) == dialog; }));
         Xdotool({"type", "--delay", "20", logPath});
         Xdotool({"key", "Return"});
         QVERIFY(WaitFor([&] { return QFile::exists(logPath); }));
