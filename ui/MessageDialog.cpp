@@ -1,7 +1,10 @@
 #include "MessageDialog.h"
 
+#include <QAbstractButton>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include <deque>
@@ -58,6 +61,24 @@ protected:
             placed.moveCenter(screen->availableGeometry().center());
             move(placed.topLeft());
         }
+    }
+
+    // Ctrl+C copies the caption, the text and the buttons, as the message boxes of
+    // Windows do, so that a user can pass an error on exactly as it was shown.
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!event->matches(QKeySequence::Copy)) {
+            QMessageBox::keyPressEvent(event);
+            return;
+        }
+        const QString rule = QStringLiteral("---------------------------\n");
+        QString copied = rule + windowTitle() + u'\n' + rule + text() + u'\n' + rule;
+        for (const QAbstractButton* button : buttons()) {
+            copied += QString(button->text()).remove(u'&') + QStringLiteral("   ");
+        }
+        copied += u'\n' + rule;
+        QGuiApplication::clipboard()->setText(copied);
+        event->accept();
     }
 };
 

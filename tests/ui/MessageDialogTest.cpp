@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -54,6 +55,24 @@ private slots:
         const QPoint offset = box->frameGeometry().center() -
                               QGuiApplication::primaryScreen()->availableGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QString::number(offset.manhattanLength())));
+    }
+
+    void copyKeyPutsTheWholeBoxOnTheClipboard()
+    {
+        const auto box = MessageDialog::Build(MessageDialog::Kind::Error, "I/O error 112.\rsecond");
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        QGuiApplication::clipboard()->setText("before");
+        QTest::keyClick(box.get(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("---------------------------\n"
+                                "Vorkast Толкарь\n"
+                                "---------------------------\n"
+                                "I/O error 112.\nsecond\n"
+                                "---------------------------\n"
+                                "OK   \n"
+                                "---------------------------\n"));
+        QVERIFY(box->isVisible()); // copying does not close the box
     }
 
     void queuedAnswersAreGivenInTurn()
