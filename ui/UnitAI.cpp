@@ -5,7 +5,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTimer>
+#include <QValidator>
 
 #include "ConsoleLook.h"
 #include "ConsoleMemo.h"
@@ -45,6 +47,37 @@ FlatButton* NewFlatButton(QWidget* window, bool enabled)
     return button;
 }
 
+// A single-line input keeps only the first line of a pasted text, as the edit
+// line of Windows does, so no line break can enter a phrase or the learned file.
+class FirstLineOnly : public QValidator
+{
+  public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        const qsizetype cut = LineBreakAt(input);
+        if (cut < 0) {
+            return Acceptable;
+        }
+        // The inserted text ends at the cursor; what follows it was there before.
+        QString tail = pos > cut ? input.mid(pos) : QString();
+        if (const qsizetype tailCut = LineBreakAt(tail); tailCut >= 0) {
+            tail.truncate(tailCut);
+        }
+        input = input.left(cut) + tail;
+        pos = static_cast<int>(cut);
+        return Acceptable;
+    }
+
+  private:
+    static qsizetype LineBreakAt(const QString& text)
+    {
+        static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
+        return text.indexOf(lineBreak);
+    }
+};
+
 } // namespace
 
 TfmMain::TfmMain(tolkar::RandomSource& random, QWidget* parent)
@@ -82,6 +115,7 @@ TfmMain::TfmMain(tolkar::RandomSource& random, QWidget* parent)
     memoText->setEnabled(false);
     edText = Placed(new QLineEdit(this), "edText", 143, 242, 361, 24);
     ApplyConsoleLook(edText, kTextPixelSize);
+    edText->setValidator(new FirstLineOnly(edText));
     edText->installEventFilter(this);
 
     Panel1 = Placed(new QFrame(this), "Panel1", 126, 12, 388, 199);

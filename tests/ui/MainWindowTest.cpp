@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QFrame>
 #include <QTimer>
 
@@ -179,6 +180,44 @@ private slots:
         fixture_->Type(QStringLiteral("Привет"));
         QTest::keyClick(fixture_->Input(), Qt::Key(key), modifiers);
         QCOMPARE(fixture_->ViewLines().contains(QStringLiteral("ТЫ: Привет")), answers);
+    }
+
+    // A paste keeps the first line of the pasted text; what stood after the cursor stays.
+    void pasteKeepsTheFirstLine_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("cursorAfter");
+        QTest::newRow("CR LF") << "" << 0 << "один\r\nдва"
+                               << "один" << 4;
+        QTest::newRow("LF") << "" << 0 << "один\nдва\nтри"
+                            << "один" << 4;
+        QTest::newRow("lone CR") << "" << 0 << "один\rдва"
+                                 << "один" << 4;
+        QTest::newRow("into the middle") << "abcd" << 2 << "XY\nZ"
+                                         << "abXYcd" << 4;
+        QTest::newRow("break first") << "ab" << 2 << "\nZ"
+                                     << "ab" << 2;
+        QTest::newRow("one line") << "ab" << 1 << "\tx"
+                                  << "a\txb" << 3;
+    }
+
+    void pasteKeepsTheFirstLine()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, cursor);
+        QFETCH(QString, pasted);
+        QFETCH(QString, after);
+        QFETCH(int, cursorAfter);
+        QLineEdit* input = fixture_->Input();
+        input->setText(before);
+        input->setCursorPosition(cursor);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(input->text(), after);
+        QCOMPARE(input->cursorPosition(), cursorAfter);
     }
 
     // Where a press lands and whether it moves the window: presses pass through
