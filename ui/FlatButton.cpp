@@ -4,10 +4,20 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "AccessibleControls.h"
+
 FlatButton::FlatButton(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
+    InstallAccessibleControls();
+}
+
+void FlatButton::click()
+{
+    if (isEnabled()) {
+        emit clicked();
+    }
 }
 
 bool FlatButton::PointerOver() const

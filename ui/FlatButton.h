@@ -21,6 +21,9 @@ public:
     // The frame the button draws in its present state.
     Frame CurrentFrame() const;
 
+    // Clicks an enabled button as the left mouse button does; for screen readers.
+    void click();
+
 signals:
     void clicked();
 

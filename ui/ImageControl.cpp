@@ -3,9 +3,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "AccessibleControls.h"
+
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_NoMousePropagation);
+    InstallAccessibleControls();
 }
 
 void ImageControl::SetPicture(const QPixmap& picture)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QPixmap>
 #include <QWidget>
 
@@ -16,6 +17,10 @@ public:
     void SetPicture(const QPixmap& picture);
     const QPixmap& Picture() const { return picture_; }
 
+    // What a screen reader calls it: a picture unless its window says otherwise.
+    QAccessible::Role AccessibleRole() const { return accessibleRole_; }
+    void SetAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
+
 signals:
     void mouseDown(QMouseEvent* event);
 
@@ -25,4 +30,5 @@ protected:
 
 private:
     QPixmap picture_;
+    QAccessible::Role accessibleRole_ = QAccessible::Graphic;
 };

@@ -40,10 +40,12 @@ QString FromCp1251(const std::string& text)
     return QString::fromStdString(tolkar::Cp1251ToUtf8(text));
 }
 
-FlatButton* NewFlatButton(QWidget* window, bool enabled)
+// The painted label on the skin is the button's name for a screen reader.
+FlatButton* NewFlatButton(QWidget* window, bool enabled, const QString& label)
 {
     auto* button = new FlatButton(window);
     button->setEnabled(enabled);
+    button->setAccessibleName(label);
     return button;
 }
 
@@ -100,22 +102,31 @@ TfmMain::TfmMain(tolkar::RandomSource& random, QWidget* parent)
 
     imgBG = Placed(new ImageControl(this), "imgBG", -1, -1, 641, 478);
     imgBG->SetPicture(QPixmap(Pictures::kSkin));
-    btnSay = Placed(NewFlatButton(this, false), "btnSay", 8, 313, 68, 39);
-    btnNew = Placed(NewFlatButton(this, true), "btnNew", 7, 371, 68, 40);
-    btnSave = Placed(NewFlatButton(this, false), "btnSave", 7, 438, 69, 38);
-    btnHelp = Placed(NewFlatButton(this, true), "btnHelp", 576, 324, 48, 28);
-    btnAbout = Placed(NewFlatButton(this, true), "btnAbout", 576, 400, 49, 28);
+    btnSay =
+        Placed(NewFlatButton(this, false, QStringLiteral("Сказать")), "btnSay", 8, 313, 68, 39);
+    btnNew = Placed(NewFlatButton(this, true, QStringLiteral("Начать")), "btnNew", 7, 371, 68, 40);
+    btnSave =
+        Placed(NewFlatButton(this, false, QStringLiteral("В файл")), "btnSave", 7, 438, 69, 38);
+    btnHelp =
+        Placed(NewFlatButton(this, true, QStringLiteral("Help")), "btnHelp", 576, 324, 48, 28);
+    btnAbout =
+        Placed(NewFlatButton(this, true, QStringLiteral("About")), "btnAbout", 576, 400, 49, 28);
     imgSound = Placed(new ImageControl(this), "imgSound", 528, 96, 105, 97);
     imgSound->setCursor(Qt::PointingHandCursor);
     imgSound->setToolTip(QStringLiteral("В данной бета-версии звука нет!\nЖдите обновлений!"));
-    btnClose = Placed(NewFlatButton(this, true), "btnClose", 568, 442, 65, 25);
-    btnClose->setToolTip(QStringLiteral("Выйти из программы"));
+    imgSound->setAccessibleName(QStringLiteral("Звук"));
+    imgSound->SetAccessibleRole(QAccessible::Button);
+    btnClose = Placed(NewFlatButton(this, true, QStringLiteral("Выйти из программы")), "btnClose",
+                      568, 442, 65, 25);
+    btnClose->setToolTip(btnClose->accessibleName());
 
     memoText = Placed(new ConsoleMemo(kTextPixelSize, this), "memoText", 101, 299, 437, 171);
     memoText->setEnabled(false);
+    memoText->setAccessibleName(QStringLiteral("Разговор"));
     edText = Placed(new QLineEdit(this), "edText", 143, 242, 361, 24);
     ApplyConsoleLook(edText, kTextPixelSize);
     edText->setValidator(new FirstLineOnly(edText));
+    edText->setAccessibleName(QStringLiteral("Ваша фраза"));
     edText->installEventFilter(this);
 
     Panel1 = Placed(new QFrame(this), "Panel1", 126, 12, 388, 199);

@@ -37,8 +37,11 @@ TfmAbout::TfmAbout(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     Image1 = Placed(new ImageControl(this), "Image1", 0, 0, 267, 228);
     Image1->SetPicture(QPixmap(Pictures::kAbout));
     imgDrag = Placed(new ImageControl(this), "imgDrag", 0, 0, 265, 33);
+    imgDrag->SetAccessibleRole(QAccessible::TitleBar);
     btnClose = Placed(new FlatButton(this), "btnClose", 90, 183, 100, 25);
+    btnClose->setAccessibleName(QStringLiteral("Закрыть"));
     memoAbout = Placed(new ConsoleMemo(kTextPixelSize, this), "memoAbout", 37, 54, 219, 124);
+    memoAbout->setAccessibleName(QStringLiteral("О программе"));
     for (const QString& line : kAboutLines) {
         memoAbout->AppendLine(line);
     }
