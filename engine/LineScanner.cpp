@@ -61,13 +61,18 @@ LineIndex IndexLines(NamedFile& file, std::size_t blockSize)
 {
     LineIndex index;
     std::vector<char> buffer(blockSize);
+    // The text ends with the file as it stands now. A device in the file's place
+    // (/dev/full, /dev/zero) has no size and would read for ever.
+    const std::uint64_t size = file.Size();
     std::uint64_t offset = 0;
     std::uint64_t linesEnded = 0;
     bool textAfterLastEnd = false; // bytes of an unterminated last line
     bool previousWasCR = false;
     for (;;) {
         index.checkpoints.push_back({offset, linesEnded});
-        const std::size_t got = file.ReadAt(buffer.data(), buffer.size(), offset);
+        const std::size_t want =
+            static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), size - offset));
+        const std::size_t got = want == 0 ? 0 : file.ReadAt(buffer.data(), want, offset);
         if (got == 0) {
             break;
         }

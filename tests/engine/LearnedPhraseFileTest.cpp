@@ -236,6 +236,17 @@ TEST_F(LearnedPhraseFileTest, DiskFull)
         EXPECT_EQ(error.ErrorCode(), 112);
         EXPECT_STREQ(error.what(), "I/O error 112");
     }
+    // The device reads as endless zero bytes; the recall takes the file as empty
+    // instead of counting lines for ever.
+    const int result = RunInChild([&] {
+        ::alarm(10);
+        ScriptedRandom random;
+        random.script = {0};
+        std::string recalled = "before";
+        file.Recall(random, recalled);
+        return recalled.empty() ? 0 : 1;
+    });
+    EXPECT_EQ(result, 0);
 }
 
 TEST_F(LearnedPhraseFileTest, ReadOnlyFileStopsRecordingButNotRecall)
