@@ -11,7 +11,7 @@
 void SetUpProgram()
 {
     QApplication::setApplicationName(QStringLiteral("Vorkast Толкарь"));
-    QApplication::setDesktopFileName(QStringLiteral("vorkast-tolkar"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.tolkar"));
     QApplication::setWindowIcon(Pictures::ProgramIcon());
     QApplication::setStyle(QStringLiteral("Windows"));
 
