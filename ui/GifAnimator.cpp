@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "PictureScaling.h"
+
 namespace {
 
 // Browsers' rule for GIFs that ask for no delay at all.
@@ -103,5 +105,6 @@ void GifAnimator::paintEvent(QPaintEvent*)
         return;
     }
     QPainter painter(this);
+    SetPictureScaling(painter, devicePixelRatioF());
     painter.drawImage(0, 0, shown_);
 }

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "AccessibleControls.h"
+#include "PictureScaling.h"
 
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent)
 {
@@ -23,6 +24,7 @@ void ImageControl::paintEvent(QPaintEvent*)
         return;
     }
     QPainter painter(this);
+    SetPictureScaling(painter, devicePixelRatioF());
     painter.drawPixmap(0, 0, picture_);
 }
 

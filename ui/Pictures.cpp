@@ -7,7 +7,8 @@ namespace Pictures {
 QIcon ProgramIcon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48}) {
+    // 128 serves task bars and switchers on screens of twice the pixel density.
+    for (const int size : {16, 32, 48, 128}) {
         icon.addFile(QStringLiteral(":/icon-%1.png").arg(size), QSize(size, size));
     }
     return icon;
