@@ -47,15 +47,15 @@ void FlatButton::paintEvent(QPaintEvent*)
                                                   : colours.color(QPalette::Shadow);
     const QColor bottomRight = frame == Frame::Raised ? colours.color(QPalette::Dark)
                                                       : colours.color(QPalette::Light);
+    // Filled one-pixel strips, not lines: a line is centred on the pixel's edge and
+    // at a fractional or doubled pixel density would stray half a pixel inwards.
     const int right = width() - 1;
     const int bottom = height() - 1;
     QPainter painter(this);
-    painter.setPen(topLeft);
-    painter.drawLine(0, 0, right, 0);
-    painter.drawLine(0, 0, 0, bottom);
-    painter.setPen(bottomRight);
-    painter.drawLine(right, 0, right, bottom);
-    painter.drawLine(0, bottom, right, bottom);
+    painter.fillRect(0, 0, width(), 1, topLeft);
+    painter.fillRect(0, 0, 1, height(), topLeft);
+    painter.fillRect(right, 0, 1, height(), bottomRight);
+    painter.fillRect(0, bottom, width(), 1, bottomRight);
 }
 
 void FlatButton::mousePressEvent(QMouseEvent* event)

@@ -216,6 +216,40 @@ private slots:
         }
     }
 
+    // The hover frame of a flat button runs along its outer edge, one logical pixel
+    // (two device pixels) wide, and nowhere else.
+    void hoverFrameHugsTheButton()
+    {
+        auto* button = fixture_->Find<FlatButton>("btnNew");
+        const QImage atRest = DeviceGrab(fixture_->Window());
+        // Into the window over bare skin first, then onto the button.
+        QTest::mouseMove(fixture_->Window().windowHandle(), QPoint(300, 285));
+        QTest::mouseMove(fixture_->Window().windowHandle(), button->geometry().center());
+        QCOMPARE(button->CurrentFrame(), FlatButton::Frame::Raised);
+        const QImage hovered = DeviceGrab(fixture_->Window());
+
+        const QRect device(button->geometry().topLeft() * kRatio, button->size() * kRatio);
+        const QRect inside = device.adjusted(kRatio, kRatio, -kRatio, -kRatio);
+        QRect changed;
+        for (int y = 0; y < hovered.height(); ++y) {
+            for (int x = 0; x < hovered.width(); ++x) {
+                if (hovered.pixel(x, y) != atRest.pixel(x, y)) {
+                    QVERIFY2(
+                        !inside.contains(x, y),
+                        qPrintable(
+                            QStringLiteral("(%1, %2) changed inside the frame").arg(x).arg(y)));
+                    changed |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        QCOMPARE(changed, device);
+        const QRgb light = button->palette().color(QPalette::Light).rgb() & 0xFFFFFF;
+        const int middle = device.center().x();
+        for (int row = 0; row < kRatio; ++row) {
+            QCOMPARE(hovered.pixel(middle, device.top() + row) & 0xFFFFFF, light);
+        }
+    }
+
 private:
     std::unique_ptr<MainWindowFixture> fixture_;
     int flashTime_ = 0;
