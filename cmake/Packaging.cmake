@@ -6,8 +6,11 @@ set(CPACK_PACKAGE_VENDOR "Ржавый байт")
 set(CPACK_PACKAGE_CONTACT "Vorkast Толкарь <tolkar@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "talk in Russian with a half-machine agent of the Vorkast world")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A small chat program: you talk, in Russian, with Frenk Dreigmor, a half-machine special agent of the post-nuclear world of Vorkast. He answers by the topic of your words, rebukes abuse and gives back phrases you said before.")
+set(CPACK_PACKAGE_DESCRIPTION [[
+A small chat program: you talk, in Russian, with Frenk Dreigmor, a
+half-machine special agent of the post-nuclear world of Vorkast. He
+answers by the topic of your words, rebukes abuse and gives back
+phrases you said before.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -96,5 +96,8 @@ if(NOT metainfo MATCHES "<launchable type=\"desktop-id\">${id}.desktop</launchab
    OR NOT metainfo MATCHES "<id>${id}</id>")
     message(FATAL_ERROR "metainfo does not name ${id} and its desktop entry")
 endif()
+# The metainfo read in its installed place, beside the entry it launches.
+run(appstreamcli validate-tree --no-net ${root})
+
 string(REPLACE ";" "\n  " shown "${files}")
 message(STATUS "installed:\n  ${shown}")
