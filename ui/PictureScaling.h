@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QPainter>
-
 #include <cmath>
+
+#include <QPainter>
 
 // How the pictures, drawn for 96 pixels per inch, meet a denser screen. At a whole
 // multiple each picture pixel becomes a sharp square of device pixels; between
