@@ -149,6 +149,54 @@ private slots:
         }
     }
 
+    // A line with LFs (a recalled file written with LF alone) is shown broken at each
+    // LF, exactly as if each piece had been a line of its own, however long it is.
+    void lineFeedsBreakTheLineOnScreen_data()
+    {
+        QTest::addColumn<QString>("line");
+        const QString row = QStringLiteral("Ж строка ").repeated(7);
+        QTest::newRow("two rows") << QStringLiteral("один\nдва");
+        QTest::newRow("LF first and last") << QStringLiteral("\nодин\n");
+        QTest::newRow("empty rows") << QStringLiteral("\n\nа\n\n\nб");
+        QTest::newRow("wrapped rows") << row + u'\n' + row + row;
+        QTest::newRow("many rows") << QString(row + u'\n').repeated(300);
+        QTest::newRow("LFs only") << QString(5000, u'\n');
+        QTest::newRow("long row among rows")
+            << QString(row + u'\n').repeated(40) + QString(9000, u'щ') + u'\n' + row;
+        QTest::newRow("no LF") << QString(row).repeated(80);
+    }
+
+    void lineFeedsBreakTheLineOnScreen()
+    {
+        QFETCH(QString, line);
+        ConsoleMemo whole(13);
+        ConsoleMemo pieces(13);
+        for (ConsoleMemo* view : {&whole, &pieces}) {
+            view->resize(437, 171);
+            view->show();
+            view->AppendLine(QStringLiteral("before"));
+        }
+        whole.AppendLine(line);
+        for (const QString& piece : line.split(u'\n')) {
+            pieces.AppendLine(piece);
+        }
+        whole.AppendLine(QStringLiteral("after"));
+        pieces.AppendLine(QStringLiteral("after"));
+        QCOMPARE(whole.DisplayLines(), pieces.DisplayLines());
+        QCOMPARE(whole.toPlainText(), pieces.toPlainText());
+    }
+
+    void recalledFileOfTenMegabytesKeepsTheDocumentSmall()
+    {
+        ConsoleMemo view(13);
+        const QString rows = QString(QString(60, u'Ж') + u'\n').repeated(10 * 1024 * 1024 / 61);
+        view.AppendLine(rows);
+        // A block for each of its 170,000 rows took the document seconds to build.
+        QVERIFY2(view.document()->blockCount() < 3000,
+                 qPrintable(QString::number(view.document()->blockCount())));
+        QVERIFY(view.toPlainText() == rows + u'\n');
+    }
+
     void secondSaveOffersTheNameAndReplacesTheLog()
     {
         MainWindowFixture& f = *fixture_;
