@@ -12,6 +12,7 @@ void SetUpProgram()
 {
     QApplication::setApplicationName(QStringLiteral("Vorkast Толкарь"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.tolkar"));
+    // Every window takes the application's icon, so its pictures are read once.
     QApplication::setWindowIcon(Pictures::ProgramIcon());
     QApplication::setStyle(QStringLiteral("Windows"));
 

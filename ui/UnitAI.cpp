@@ -87,7 +87,6 @@ TfmMain::TfmMain(tolkar::RandomSource& random, QWidget* parent)
 {
     setObjectName("fmMain");
     setWindowTitle(QStringLiteral("VORKAST Толкарь - 1.0 beta"));
-    setWindowIcon(Pictures::ProgramIcon());
     setFixedSize(640, 479);
     move(93, 26);
     QPalette colours = palette();
