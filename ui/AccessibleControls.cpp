@@ -12,7 +12,7 @@ namespace {
 // button does; a disabled one is reported disabled and does nothing.
 class FlatButtonAccessible : public QAccessibleWidget
 {
-public:
+  public:
     explicit FlatButtonAccessible(FlatButton* button)
         : QAccessibleWidget(button, QAccessible::Button)
     {
@@ -33,7 +33,7 @@ public:
 // shows a sighted user.
 class ImageControlAccessible : public QAccessibleWidget
 {
-public:
+  public:
     explicit ImageControlAccessible(ImageControl* image) : QAccessibleWidget(image) {}
 
     // Read at each query: the interface may be made before the window sets the role.

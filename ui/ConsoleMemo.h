@@ -9,7 +9,7 @@ class ConsoleMemo : public QPlainTextEdit
 {
     Q_OBJECT
 
-public:
+  public:
     ConsoleMemo(int fontPixelSize, QWidget* parent = nullptr);
 
     // Adds a line at the end, followed by a line break, and scrolls to it.

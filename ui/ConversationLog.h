@@ -1,9 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include <QString>
 #include <QStringList>
-
-#include <string>
 
 // The conversation log: a header with the program's title and the date, ">>>",
 // an empty line, then the given lines; Windows-1251, every line ended by CR LF.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <functional>
+
+#include <QString>
 
 // Every event handler runs inside this guard, so that an error never crosses the
 // event loop: the application's error box shows it and the program goes on.

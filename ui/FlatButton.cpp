@@ -43,10 +43,10 @@ void FlatButton::paintEvent(QPaintEvent*)
         return;
     }
     const QPalette& colours = palette();
-    const QColor topLeft = frame == Frame::Raised ? colours.color(QPalette::Light)
-                                                  : colours.color(QPalette::Shadow);
-    const QColor bottomRight = frame == Frame::Raised ? colours.color(QPalette::Dark)
-                                                      : colours.color(QPalette::Light);
+    const QColor topLeft =
+        frame == Frame::Raised ? colours.color(QPalette::Light) : colours.color(QPalette::Shadow);
+    const QColor bottomRight =
+        frame == Frame::Raised ? colours.color(QPalette::Dark) : colours.color(QPalette::Light);
     // Filled one-pixel strips, not lines: a line is centred on the pixel's edge and
     // at a fractional or doubled pixel density would stray half a pixel inwards.
     const int right = width() - 1;

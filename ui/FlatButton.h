@@ -9,7 +9,7 @@ class FlatButton : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     explicit FlatButton(QWidget* parent = nullptr);
 
     enum class Frame
@@ -24,10 +24,10 @@ public:
     // Clicks an enabled button as the left mouse button does; for screen readers.
     void click();
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -36,9 +36,9 @@ protected:
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     bool PointerOver() const;
 
-    bool held_ = false;         // the left button went down on us and is still down
-    bool heldOver_ = false;     // ... and the pointer is over us now
+    bool held_ = false;     // the left button went down on us and is still down
+    bool heldOver_ = false; // ... and the pointer is over us now
 };

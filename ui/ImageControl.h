@@ -11,7 +11,7 @@ class ImageControl : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     explicit ImageControl(QWidget* parent = nullptr);
 
     void SetPicture(const QPixmap& picture);
@@ -21,14 +21,14 @@ public:
     QAccessible::Role AccessibleRole() const { return accessibleRole_; }
     void SetAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
 
-signals:
+  signals:
     void mouseDown(QMouseEvent* event);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QPixmap picture_;
     QAccessible::Role accessibleRole_ = QAccessible::Graphic;
 };

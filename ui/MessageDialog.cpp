@@ -1,14 +1,14 @@
 #include "MessageDialog.h"
 
+#include <deque>
+#include <utility>
+
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
-
-#include <deque>
-#include <utility>
 
 namespace {
 
@@ -49,10 +49,10 @@ QString WithLineBreaks(QString text)
 // A message box takes its final size only as it is shown, so it is centred then.
 class ScreenCentredBox : public QMessageBox
 {
-public:
+  public:
     using QMessageBox::QMessageBox;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override
     {
         QMessageBox::showEvent(event);
@@ -86,8 +86,8 @@ protected:
 
 std::unique_ptr<QMessageBox> MessageDialog::Build(Kind kind, const QString& text)
 {
-    auto box = std::make_unique<ScreenCentredBox>(BoxIcon(kind), Caption(kind), WithLineBreaks(text),
-                                             QMessageBox::Ok);
+    auto box = std::make_unique<ScreenCentredBox>(BoxIcon(kind), Caption(kind),
+                                                  WithLineBreaks(text), QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(QMessageBox::Ok);
     box->setEscapeButton(QMessageBox::Ok);

@@ -1,17 +1,17 @@
 #pragma once
 
-#include <QMessageBox>
-#include <QString>
-
 #include <memory>
 #include <vector>
+
+#include <QMessageBox>
+#include <QString>
 
 // The program's message boxes: modal, centred on the screen, captioned by their
 // kind, with the kind's icon and one OK button that Enter and Esc press too.
 // A carriage return in the text starts a new line.
 class MessageDialog
 {
-public:
+  public:
     enum class Kind
     {
         Warning,

@@ -1,8 +1,8 @@
 #include "SaveDialog.h"
 
-#include <QFileDialog>
-
 #include <deque>
+
+#include <QFileDialog>
 
 namespace {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
-
 #include <memory>
 #include <optional>
+
+#include <QObject>
+#include <QString>
 
 class QFileDialog;
 class QWidget;
@@ -16,7 +16,7 @@ class SaveDialog : public QObject
 {
     Q_OBJECT
 
-public:
+  public:
     SaveDialog(const QString& title, QObject* parent = nullptr);
 
     const QString& Title() const { return title_; }
@@ -31,7 +31,7 @@ public:
     // the user had accepted this name, or cancelled (std::nullopt).
     static void QueueAnswer(std::optional<QString> fileName);
 
-private:
+  private:
     QString title_;
     QString fileName_;
 };

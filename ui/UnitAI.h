@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
-
 #include <optional>
+
+#include <QWidget>
 
 #include "DialogView.h"
 #include "Dialogue.h"
@@ -24,7 +24,7 @@ class TfmMain : public QWidget, public tolkar::DialogView
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TfmMain(tolkar::RandomSource& random, QWidget* parent = nullptr);
     ~TfmMain() override;
 
@@ -41,12 +41,12 @@ public:
     void StartTimer() override;
     void ShowWarning(const std::string& text) override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Presses that pass through a disabled control lying over the skin end here.
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void btnSayClick();
     void btnSaveClick();
     void btnNewClick();

@@ -12,10 +12,10 @@ class TfmAbout : public QDialog
 {
     Q_OBJECT
 
-public:
+  public:
     explicit TfmAbout(QWidget* owner);
 
-private:
+  private:
     void imgDragMouseDown(QMouseEvent* event);
     void btnCloseClick();
 

@@ -11,14 +11,14 @@ namespace {
 // the application meanwhile so nothing beneath starts a selection or a click.
 class PointerFollower : public QObject
 {
-public:
+  public:
     PointerFollower(QWidget* window, QPoint pressGlobal)
         : QObject(window), window_(window), offset_(pressGlobal - window->pos())
     {
         qApp->installEventFilter(this);
     }
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         switch (event->type()) {
@@ -38,7 +38,7 @@ protected:
         }
     }
 
-private:
+  private:
     QWidget* window_;
     QPoint offset_;
 };

@@ -12,7 +12,7 @@ namespace {
 
 class FirstPaintProbe : public QObject
 {
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (!seen_ && event->type() == QEvent::Paint && watched->isWidgetType() &&
@@ -28,7 +28,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     bool seen_ = false;
 };
 

@@ -27,8 +27,7 @@ QString Xdotool(const QStringList& arguments)
 }
 
 // Waits until the condition holds, or the time is up.
-template <class Condition>
-bool WaitFor(Condition condition)
+template <class Condition> bool WaitFor(Condition condition)
 {
     QElapsedTimer clock;
     clock.start();
@@ -116,7 +115,7 @@ class EndToEndTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void conversationSavedAndClosed()
     {
         QTemporaryDir directory;
@@ -127,7 +126,8 @@ private slots:
         QVERIFY(program.waitForStarted());
 
         QString window;
-        QVERIFY(WaitFor([&] { return !(window = WindowNamed("VORKAST Толкарь - 1.0 beta")).isEmpty(); }));
+        QVERIFY(WaitFor(
+            [&] { return !(window = WindowNamed("VORKAST Толкарь - 1.0 beta")).isEmpty(); }));
         QVERIFY(WaitFor([&] { return WindowPosition(window) == QPoint(93, 26); }));
         QCOMPARE(Xdotool({"getwindowname", window}), QStringLiteral("VORKAST Толкарь - 1.0 beta"));
 
@@ -138,8 +138,8 @@ private slots:
         QVERIFY(WaitFor([&] { return WindowPosition(window) == QPoint(113, 36); }));
         const QPoint origin = WindowPosition(window);
         const auto click = [&origin](int x, int y) {
-            Xdotool({"mousemove", QString::number(origin.x() + x),
-                     QString::number(origin.y() + y), "click", "1"});
+            Xdotool({"mousemove", QString::number(origin.x() + x), QString::number(origin.y() + y),
+                     "click", "1"});
         };
         const auto say = [](const QString& phrase) {
             Xdotool({"type", "--delay", "100", phrase});
@@ -182,8 +182,9 @@ private slots:
             QVERIFY2(!line.contains(u'\r') && !line.contains(u'\n'), qPrintable(line));
         }
         const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-        QCOMPARE(logLines.mid(0, 3),
-                 QStringList({"LOG разговора с программой \"VORKAST Толкарь\" за " + date, ">>>", ""}));
+        QCOMPARE(
+            logLines.mid(0, 3),
+            QStringList({"LOG разговора с программой \"VORKAST Толкарь\" за " + date, ">>>", ""}));
 
         const tolkar::PhraseTables tables = tolkar::FillPhraseTables();
         const QStringList empty = {""};
@@ -192,11 +193,22 @@ private slots:
         const QString farewell = "Уже уходишь? Какая жалость! Только разговор начали! Ну ладно, "
                                  "ты возвращайся скорее!";
         const QList<QStringList> conversation = {
-            Entries(tables.Greetings), empty,
-            {"ТЫ: Привет"}, empty, Entries(tables.Introductions), empty,
-            {"ТЫ: кто ты такой"}, empty, Entries(tables.SelfReplies) << "кто ты такой", empty,
-            {"ТЫ: Да."}, empty, {yes},
-            {"ТЫ: Пока"}, empty, {farewell},
+            Entries(tables.Greetings),
+            empty,
+            {"ТЫ: Привет"},
+            empty,
+            Entries(tables.Introductions),
+            empty,
+            {"ТЫ: кто ты такой"},
+            empty,
+            Entries(tables.SelfReplies) << "кто ты такой",
+            empty,
+            {"ТЫ: Да."},
+            empty,
+            {yes},
+            {"ТЫ: Пока"},
+            empty,
+            {farewell},
         };
         const QString mismatch = MatchWrapped(logLines.mid(3), conversation);
         QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));

@@ -35,7 +35,7 @@ class AccessibilityTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init()
     {
         fixture_ = std::make_unique<MainWindowFixture>();
@@ -210,7 +210,7 @@ private slots:
         QVERIFY(closedByPress);
     }
 
-private:
+  private:
     std::unique_ptr<MainWindowFixture> fixture_;
     QHash<QString, QAccessibleInterface*> tree_;
 };

@@ -1,5 +1,4 @@
 #include <csignal>
-
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -48,7 +47,7 @@ int LongestEntry(const tolkar::PhraseTable& table)
 // Files may grow no larger than this while it lives, as on a full disk.
 class FileSizeLimit
 {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes)
     {
         std::signal(SIGXFSZ, SIG_IGN);
@@ -63,7 +62,7 @@ public:
         std::signal(SIGXFSZ, SIG_DFL);
     }
 
-private:
+  private:
     rlimit saved_{};
 };
 
@@ -74,7 +73,7 @@ class ConversationLogTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init()
     {
         fixture_ = std::make_unique<MainWindowFixture>();
@@ -254,9 +253,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        QTest::newRow("folder missing") << "missing/log.txt" << "Invalid filename.";
-        QTest::newRow("folder is a file") << "user.vrk/log.txt" << "Invalid filename.";
-        QTest::newRow("name of a folder") << "folder" << "File access denied.";
+        QTest::newRow("folder missing") << "missing/log.txt"
+                                        << "Invalid filename.";
+        QTest::newRow("folder is a file") << "user.vrk/log.txt"
+                                          << "Invalid filename.";
+        QTest::newRow("name of a folder") << "folder"
+                                          << "File access denied.";
     }
 
     void fileThatCannotBeCreated()
@@ -287,12 +289,13 @@ private slots:
         QVERIFY(QFile::setPermissions(f.PathOf("locked"), QFile::ReadOwner | QFile::ExeOwner));
         SaveDialog::QueueAnswer(path);
         f.Click("btnSave");
-        QFile::setPermissions(f.PathOf("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(f.PathOf("locked"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(ReadAll(path).startsWith("LOG "));
         QVERIFY(MessageDialog::TakeAnswered().empty());
     }
 
-private:
+  private:
     std::unique_ptr<MainWindowFixture> fixture_;
 };
 

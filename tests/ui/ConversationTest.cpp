@@ -18,7 +18,7 @@ class ConversationTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init()
     {
         fixture_ = std::make_unique<MainWindowFixture>();
@@ -51,8 +51,9 @@ private slots:
 
         f.Say(Line("Да."));
         f.Say(Line("Пока"));
-        expected << Line("ТЫ: Да.") << "" << Line(R"(Что "Да"? Ты со мной согласен? Это приятно... )"
-                                                  R"(Давай, все же, о чем-то более конкретном поговорим...)")
+        expected << Line("ТЫ: Да.") << ""
+                 << Line(R"(Что "Да"? Ты со мной согласен? Это приятно... )"
+                         R"(Давай, все же, о чем-то более конкретном поговорим...)")
                  << Line("ТЫ: Пока") << ""
                  << Line("Уже уходишь? Какая жалость! Только разговор начали! Ну ладно, ты "
                          "возвращайся скорее!");
@@ -132,7 +133,7 @@ private slots:
         QCOMPARE(f.ViewLines().size(), 11);
     }
 
-private:
+  private:
     std::unique_ptr<MainWindowFixture> fixture_;
 };
 

@@ -1,7 +1,8 @@
+#include "FlatButton.h"
+
 #include <QSignalSpy>
 #include <QTest>
 
-#include "FlatButton.h"
 #include "TestSuites.h"
 
 namespace {
@@ -50,7 +51,7 @@ class FlatButtonTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init()
     {
         window_ = std::make_unique<QWidget>();
@@ -175,7 +176,7 @@ private slots:
         QCOMPARE(button_->focusPolicy(), Qt::NoFocus);
     }
 
-private:
+  private:
     std::unique_ptr<QWidget> window_;
     FlatButton* button_ = nullptr;
 };

@@ -1,8 +1,9 @@
+#include "GifAnimator.h"
+
 #include <QPainter>
 #include <QTest>
 
 #include "FireTimer.h"
-#include "GifAnimator.h"
 #include "Pictures.h"
 #include "TestSuites.h"
 
@@ -11,7 +12,7 @@ class GifAnimatorTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init()
     {
         parent_ = std::make_unique<QWidget>();
@@ -106,7 +107,7 @@ private slots:
         QCOMPARE(shown, expected);
     }
 
-private:
+  private:
     QTimer* FrameTimer() { return animator_->findChild<QTimer*>("frameTimer"); }
 
     void PlayRound()

@@ -10,10 +10,10 @@ namespace {
 // Records the order in which the animators are shown and hidden.
 class VisibilityLog : public QObject
 {
-public:
+  public:
     QStringList entries;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
@@ -30,7 +30,7 @@ class HeadTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init()
     {
         fixture_ = std::make_unique<MainWindowFixture>();
@@ -44,8 +44,10 @@ private slots:
         QTest::addColumn<qint64>("draw");
         QTest::addColumn<QString>("played");
         QTest::addColumn<QString>("hidden");
-        QTest::newRow("draw 1") << qint64(1) << "Animator1" << "Animator2";
-        QTest::newRow("draw 0") << qint64(0) << "Animator2" << "Animator1";
+        QTest::newRow("draw 1") << qint64(1) << "Animator1"
+                                << "Animator2";
+        QTest::newRow("draw 0") << qint64(0) << "Animator2"
+                                << "Animator1";
     }
 
     void tickPlaysOneHead()
@@ -102,7 +104,7 @@ private slots:
         QCOMPARE(Timer()->timerId(), running);
     }
 
-private:
+  private:
     QTimer* Timer() { return fixture_->Find<QTimer>("TimerHead"); }
 
     std::unique_ptr<MainWindowFixture> fixture_;

@@ -71,7 +71,7 @@ class HelpAboutTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init()
     {
         fixture_ = std::make_unique<MainWindowFixture>();
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(after, before);
     }
 
-private:
+  private:
     std::unique_ptr<MainWindowFixture> fixture_;
 };
 

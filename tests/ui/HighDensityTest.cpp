@@ -93,7 +93,7 @@ class HighDensityTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() { QCOMPARE(qApp->devicePixelRatio(), qreal(kRatio)); }
 
     void init()
@@ -250,7 +250,7 @@ private slots:
         }
     }
 
-private:
+  private:
     std::unique_ptr<MainWindowFixture> fixture_;
     int flashTime_ = 0;
 };

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
-
-#include <memory>
 
 #include "ConsoleMemo.h"
 #include "Cp1251.h"
@@ -20,7 +20,7 @@
 // file), with a scripted random source.
 class MainWindowFixture
 {
-public:
+  public:
     MainWindowFixture() : oldDirectory_(QDir::currentPath())
     {
         QDir::setCurrent(directory_.path());
@@ -43,8 +43,7 @@ public:
     QString PathOf(const QString& name) const { return directory_.filePath(name); }
 
     // A control of the main window by its name; the About box has names of its own.
-    template <class Control>
-    Control* Find(const char* name)
+    template <class Control> Control* Find(const char* name)
     {
         if (auto* direct = window_->findChild<Control*>(name, Qt::FindDirectChildrenOnly)) {
             return direct;
@@ -94,7 +93,7 @@ public:
         return QString::fromStdString(tolkar::Cp1251ToUtf8(table[index]));
     }
 
-private:
+  private:
     QString oldDirectory_;
     QTemporaryDir directory_;
     ScriptedRandom random_;

@@ -13,7 +13,7 @@ class MainWindowTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init()
     {
         fixture_ = std::make_unique<MainWindowFixture>();
@@ -69,9 +69,9 @@ private slots:
 
     void zOrderFollowsTheTable()
     {
-        const QStringList bottomFirst = {"imgBG",   "btnSay",   "btnNew",   "btnSave",
-                                         "btnHelp", "btnAbout", "imgSound", "btnClose",
-                                         "memoText", "edText",  "Panel1"};
+        const QStringList bottomFirst = {"imgBG",    "btnSay",   "btnNew",   "btnSave",
+                                         "btnHelp",  "btnAbout", "imgSound", "btnClose",
+                                         "memoText", "edText",   "Panel1"};
         QStringList stacked;
         for (QObject* child : fixture_->Window().children()) {
             if (child->isWidgetType() && bottomFirst.contains(child->objectName())) {
@@ -161,11 +161,16 @@ private slots:
         QTest::addColumn<bool>("answers");
         const Qt::KeyboardModifiers none;
         QTest::newRow("Enter") << int(Qt::Key_Return) << none << true;
-        QTest::newRow("Shift+Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
-        QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
-        QTest::newRow("Alt+Enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier) << true;
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << true;
-        QTest::newRow("Ctrl+keypad Enter") << int(Qt::Key_Enter) << (Qt::KeypadModifier | Qt::ControlModifier) << true;
+        QTest::newRow("Shift+Enter")
+            << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ShiftModifier) << true;
+        QTest::newRow("Ctrl+Enter")
+            << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
+        QTest::newRow("Alt+Enter")
+            << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::AltModifier) << true;
+        QTest::newRow("keypad Enter")
+            << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << true;
+        QTest::newRow("Ctrl+keypad Enter")
+            << int(Qt::Key_Enter) << (Qt::KeypadModifier | Qt::ControlModifier) << true;
         QTest::newRow("Space") << int(Qt::Key_Space) << none << false;
         QTest::newRow("Escape") << int(Qt::Key_Escape) << none << false;
     }
@@ -236,7 +241,8 @@ private slots:
         QTest::newRow("disabled Save pad") << QPoint(40, 455) << false << Qt::LeftButton << true;
         QTest::newRow("disabled view") << view << false << Qt::LeftButton << true;
         QTest::newRow("enabled Say pad") << sayPad << true << Qt::LeftButton << false;
-        QTest::newRow("enabled Say pad, right button") << sayPad << true << Qt::RightButton << false;
+        QTest::newRow("enabled Say pad, right button")
+            << sayPad << true << Qt::RightButton << false;
         QTest::newRow("enabled view") << view << true << Qt::LeftButton << false;
         QTest::newRow("enabled input line") << input << false << Qt::LeftButton << false;
         QTest::newRow("loudspeaker") << QPoint(580, 140) << false << Qt::LeftButton << false;
@@ -279,7 +285,7 @@ private slots:
         QCOMPARE(MessageDialog::TakeAnswered().size(), clicksSay ? 1u : 0u);
     }
 
-private:
+  private:
     std::unique_ptr<MainWindowFixture> fixture_;
 };
 

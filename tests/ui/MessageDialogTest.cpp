@@ -1,3 +1,5 @@
+#include "MessageDialog.h"
+
 #include <QClipboard>
 #include <QPushButton>
 #include <QScreen>
@@ -5,7 +7,6 @@
 
 #include "ErrorGuard.h"
 #include "InOutError.h"
-#include "MessageDialog.h"
 #include "TestSuites.h"
 
 Q_DECLARE_METATYPE(MessageDialog::Kind)
@@ -15,7 +16,7 @@ class MessageDialogTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void cleanup() { MessageDialog::TakeAnswered(); }
 
     void boxOfEachKind_data()
@@ -23,9 +24,10 @@ private slots:
         QTest::addColumn<MessageDialog::Kind>("kind");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QMessageBox::Icon>("icon");
-        QTest::newRow("warning") << MessageDialog::Kind::Warning << "Warning" << QMessageBox::Warning;
-        QTest::newRow("information") << MessageDialog::Kind::Information << "Information"
-                                     << QMessageBox::Information;
+        QTest::newRow("warning") << MessageDialog::Kind::Warning << "Warning"
+                                 << QMessageBox::Warning;
+        QTest::newRow("information")
+            << MessageDialog::Kind::Information << "Information" << QMessageBox::Information;
         QTest::newRow("error") << MessageDialog::Kind::Error << QStringLiteral("Vorkast Толкарь")
                                << QMessageBox::Critical;
     }
@@ -54,7 +56,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(box.get()));
         const QPoint offset = box->frameGeometry().center() -
                               QGuiApplication::primaryScreen()->availableGeometry().center();
-        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QString::number(offset.manhattanLength())));
+        QVERIFY2(offset.manhattanLength() <= 2,
+                 qPrintable(QString::number(offset.manhattanLength())));
     }
 
     void copyKeyPutsTheWholeBoxOnTheClipboard()
@@ -92,13 +95,19 @@ private slots:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "File not found" << "File not found.";
-        QTest::newRow("digit") << "I/O error 32" << "I/O error 32.";
+        QTest::newRow("letter") << "File not found"
+                                << "File not found.";
+        QTest::newRow("digit") << "I/O error 32"
+                               << "I/O error 32.";
         QTest::newRow("Cyrillic") << QStringLiteral("Ошибка") << QStringLiteral("Ошибка.");
-        QTest::newRow("full stop") << "Done." << "Done.";
-        QTest::newRow("comma sorts before") << "Wait," << "Wait,";
-        QTest::newRow("space sorts before") << "Trailing " << "Trailing ";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("full stop") << "Done."
+                                   << "Done.";
+        QTest::newRow("comma sorts before") << "Wait,"
+                                            << "Wait,";
+        QTest::newRow("space sorts before") << "Trailing "
+                                            << "Trailing ";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void errorText()

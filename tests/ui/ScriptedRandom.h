@@ -9,7 +9,7 @@
 // was asked of it: "seed" for a reseed, the range for a draw.
 class ScriptedRandom final : public tolkar::RandomSource
 {
-public:
+  public:
     void Script(std::initializer_list<std::int64_t> draws) { draws_.insert(draws_.end(), draws); }
 
     void Randomize() override { log_ += "seed "; }
@@ -30,7 +30,7 @@ public:
     // The calls since the last look, like "seed 11 ".
     std::string TakeLog() { return std::exchange(log_, {}); }
 
-private:
+  private:
     std::deque<std::int64_t> draws_;
     std::string log_;
 };

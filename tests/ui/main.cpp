@@ -18,7 +18,7 @@ namespace {
 // long is closed and counted as a failure.
 class ModalWatchdog : public QObject
 {
-public:
+  public:
     ModalWatchdog()
     {
         connect(&timer_, &QTimer::timeout, this, [this] {
@@ -36,7 +36,7 @@ public:
 
     int LeftOpen() const { return leftOpen_; }
 
-private:
+  private:
     QTimer timer_;
     QPointer<QWidget> lastSeen_;
     int leftOpen_ = 0;
