@@ -9,6 +9,14 @@ namespace {
 // Browsers' rule for GIFs that ask for no delay at all.
 constexpr int kShortestDelayMs = 10;
 
+GifAnimator::Frame ReadFrom(QImageReader& reader)
+{
+    GifAnimator::Frame frame;
+    frame.image = reader.read();
+    frame.delayMs = std::max(reader.nextImageDelay(), kShortestDelayMs);
+    return frame;
+}
+
 } // namespace
 
 GifAnimator::GifAnimator(QWidget* parent) : QWidget(parent), stepTimer_(this)
@@ -18,19 +26,27 @@ GifAnimator::GifAnimator(QWidget* parent) : QWidget(parent), stepTimer_(this)
     connect(&stepTimer_, &QTimer::timeout, this, &GifAnimator::StepToNextFrame);
 }
 
+GifAnimator::Frame GifAnimator::ReadFirstFrame(const QString& fileName)
+{
+    QImageReader reader(fileName);
+    return ReadFrom(reader);
+}
+
 GifAnimator::Frame GifAnimator::Rewind()
 {
     reader_ = std::make_unique<QImageReader>(fileName_);
-    Frame frame;
-    frame.image = reader_->read();
-    frame.delayMs = std::max(reader_->nextImageDelay(), kShortestDelayMs);
-    return frame;
+    return ReadFrom(*reader_);
 }
 
 void GifAnimator::LoadImage(const QString& fileName)
 {
+    LoadImage(fileName, ReadFirstFrame(fileName));
+}
+
+void GifAnimator::LoadImage(const QString& fileName, const Frame& first)
+{
     fileName_ = fileName;
-    first_ = Rewind();
+    first_ = first;
     // A resting animator keeps no reader; the next play starts a new one.
     reader_.reset();
     shown_ = first_.image;

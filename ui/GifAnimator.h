@@ -1,11 +1,11 @@
 #pragma once
 
+#include <memory>
+
 #include <QImage>
 #include <QImageReader>
 #include <QTimer>
 #include <QWidget>
-
-#include <memory>
 
 // Shows an animated GIF and plays it on request. A play goes from the frame it
 // rests on through the following ones, each for its own delay; past the last frame
@@ -17,11 +17,23 @@ class GifAnimator : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
+    struct Frame
+    {
+        QImage image;
+        int delayMs = 0;
+    };
+
     explicit GifAnimator(QWidget* parent = nullptr);
+
+    // Decodes only the first frame; safe on any thread, so a caller can have it
+    // decoded ahead, on another core.
+    static Frame ReadFirstFrame(const QString& fileName);
 
     // Shows the first frame of the picture; the control takes the picture's size.
     void LoadImage(const QString& fileName);
+    // The same with the first frame already decoded.
+    void LoadImage(const QString& fileName, const Frame& first);
 
     bool Animate() const { return animate_; }
     // Starts a play on a stopped control, or stops a running one where it stands.
@@ -38,16 +50,10 @@ public:
 
     void setVisible(bool visible) override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
-    struct Frame
-    {
-        QImage image;
-        int delayMs = 0;
-    };
-
+  private:
     // Starts reading the picture anew and returns its first frame.
     Frame Rewind();
     void StepToNextFrame();

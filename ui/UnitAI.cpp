@@ -1,5 +1,7 @@
 #include "UnitAI.h"
 
+#include <future>
+
 #include <QDate>
 #include <QFrame>
 #include <QKeyEvent>
@@ -99,8 +101,14 @@ TfmMain::TfmMain(tolkar::RandomSource& random, QWidget* parent)
     TimerHead->setObjectName("TimerHead");
     TimerHead->setInterval(kHeadIntervalMs);
 
+    // The pictures decode on the other cores while the fonts load here.
+    std::future<QImage> skin =
+        std::async(std::launch::async, [] { return QImage(Pictures::kSkin); });
+    std::future<GifAnimator::Frame> head1 =
+        std::async(std::launch::async, &GifAnimator::ReadFirstFrame, Pictures::kHead1);
+    std::future<GifAnimator::Frame> head2 =
+        std::async(std::launch::async, &GifAnimator::ReadFirstFrame, Pictures::kHead2);
     imgBG = Placed(new ImageControl(this), "imgBG", -1, -1, 641, 478);
-    imgBG->SetPicture(QPixmap(Pictures::kSkin));
     btnSay =
         Placed(NewFlatButton(this, false, QStringLiteral("Сказать")), "btnSay", 8, 313, 68, 39);
     btnNew = Placed(NewFlatButton(this, true, QStringLiteral("Начать")), "btnNew", 7, 371, 68, 40);
@@ -136,11 +144,13 @@ TfmMain::TfmMain(tolkar::RandomSource& random, QWidget* parent)
     // The head screen takes its presses and does nothing with them.
     Panel1->setAttribute(Qt::WA_NoMousePropagation);
     Animator1 = Placed(new GifAnimator(Panel1), "Animator1", 1, 1, 388, 194);
-    Animator1->LoadImage(Pictures::kHead1);
+    Animator1->LoadImage(Pictures::kHead1, head1.get());
     Animator1->SetLoop(false);
     Animator2 = Placed(new GifAnimator(Panel1), "Animator2", 1, 1, 388, 194);
-    Animator2->LoadImage(Pictures::kHead2);
+    Animator2->LoadImage(Pictures::kHead2, head2.get());
     Animator2->SetLoop(false);
+
+    imgBG->SetPicture(QPixmap::fromImage(skin.get()));
 
     SaveDialog1 = new SaveDialog(QStringLiteral("Сохранить разговор"), this);
     SaveDialog1->setObjectName("SaveDialog1");
