@@ -8,6 +8,10 @@
 
 #include "Pictures.h"
 
+#ifdef TOLKAR_HAS_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 void SetUpProgram()
 {
     QApplication::setApplicationName(QStringLiteral("Vorkast Толкарь"));
@@ -22,4 +26,13 @@ void SetUpProgram()
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(translator);
     }
+}
+
+std::jthread ReadFontConfigurationAhead()
+{
+#ifdef TOLKAR_HAS_FONTCONFIG
+    return std::jthread([] { FcInit(); });
+#else
+    return {};
+#endif
 }
