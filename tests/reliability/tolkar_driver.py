@@ -25,6 +25,7 @@ NEW_PAD = (41, 391)
 SAVE_PAD = (41, 457)
 CLOSE_EMBLEM = (600, 454)
 MEMO_RECT = (103, 301, 415, 167)  # inside the frame, left of the scroll bar
+EDIT_RECT = (146, 245, 355, 18)   # inside the input line's frame
 
 SKIP = 77
 WAIT_S = 20.0
@@ -297,6 +298,7 @@ class Program:
                 self.process.returncode, self.stderr.read().decode(errors="replace")[-2000:]))
 
     def position(self):
+        self.check_alive()
         shape = xdotool("getwindowgeometry", "--shell", self.window)
         values = dict(line.split("=", 1) for line in shape.splitlines() if "=" in line)
         return int(values.get("X", -1)), int(values.get("Y", -1))
@@ -308,9 +310,16 @@ class Program:
         x, y = self.at(point)
         xdotool("mousemove", str(x), str(y), "click", "1")
 
+    def grab(self, rect):
+        x, y = self.at(rect[:2])
+        return screen().grab(x, y, rect[2], rect[3])
+
     def view_pixels(self):
-        x, y = self.at(MEMO_RECT[:2])
-        return screen().grab(x, y, MEMO_RECT[2], MEMO_RECT[3])
+        return self.grab(MEMO_RECT)
+
+    def input_shows_text(self):
+        # More than the blinking caret: the phrase is still in the input line.
+        return Screen.lit_pixels(self.grab(EDIT_RECT)) > 40
 
     def settled_view(self, first=None):
         """The view once two looks 60 ms apart agree (a repaint may come in parts)."""
@@ -346,17 +355,32 @@ class Program:
         changed without one."""
         with Clipboard(phrase):
             xdotool("key", "ctrl+v")
+            if phrase.strip():
+                try:
+                    wait_for(self.input_shows_text, "the pasted phrase", timeout=5)
+                except Failure:
+                    pass  # the view alone tells when it is answered
             return self.enter(timeout)
 
     def enter(self, timeout=WAIT_S):
         before = self.settled_view()
+        # An answer may leave the view as it was (a recall of the same long text
+        # again); the input line is cleared by every answer all the same.
+        typed = self.input_shows_text()
+        started = time.monotonic()
         xdotool("key", "Return")
-        return self.await_answer(before, timeout)
+        return self.await_answer(before, timeout, started, typed)
 
-    def await_answer(self, before, timeout=WAIT_S):
-        # The handler appends every line and opens any box before the view repaints.
-        outcome = wait_for(lambda: self.open_box() or self.view_pixels() != before,
-                           "an answer or a box", timeout=timeout)
+    def await_answer(self, before, timeout=WAIT_S, started=None, typed=False):
+        """Waits for the view to change, the typed phrase to leave the input line or
+        a box to open; answer_seconds is then the time from started to the first
+        sight of it."""
+        started = started if started is not None else time.monotonic()
+        # The handler appends every line and opens any box before the window repaints.
+        outcome = wait_for(lambda: self.open_box() or self.view_pixels() != before or
+                           (typed and not self.input_shows_text()),
+                           "an answer or a box", timeout=timeout, interval=0.005)
+        self.answer_seconds = time.monotonic() - started
         if outcome is True:
             self.settled_view()
             outcome = self.open_box()
