@@ -8,7 +8,6 @@ import ctypes.util
 import os
 import select
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -31,6 +30,7 @@ SKIP = 77
 WAIT_S = 20.0
 NOBODY = 65534
 NEEDED_TOOLS = ("Xvfb", "xdotool", "xclip")
+X11_LIBRARY = ctypes.util.find_library("X11") or "libX11.so.6"
 
 
 class Failure(Exception):
@@ -60,7 +60,9 @@ def wait_for(condition, what, timeout=WAIT_S, interval=0.02):
 
 def missing_tools():
     missing = [tool for tool in NEEDED_TOOLS if shutil.which(tool) is None]
-    if not (ctypes.util.find_library("X11") or os.path.exists("/usr/lib/x86_64-linux-gnu/libX11.so.6")):
+    try:
+        ctypes.CDLL(X11_LIBRARY)
+    except OSError:
         missing.append("libX11")
     return missing
 
@@ -143,7 +145,7 @@ class Screen:
     compositor holds exactly what the program has drawn."""
 
     def __init__(self):
-        self.x11 = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
+        self.x11 = ctypes.CDLL(X11_LIBRARY)
         self.x11.XOpenDisplay.restype = ctypes.c_void_p
         self.x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
         self.x11.XDefaultRootWindow.restype = ctypes.c_ulong
