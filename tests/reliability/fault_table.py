@@ -17,6 +17,7 @@ OLD_LINE = b"old line\r\n"
 FIRST = "мы говорим о погоде"       # recorded before the damage
 SECOND = "а потом о книгах"         # fails at the recording
 THIRD = "и снова о погоде"          # after the next start
+MENDED = "файл снова на месте"      # once the user has mended the file
 YES = "Да."                         # a fixed answer: no file is touched
 NO_SPACE = ["погода", "дождь", "снег", "ветер", "туман", "град"]  # may be recalled
 
@@ -50,6 +51,16 @@ def make_read_only(path):
 def link_to_dev_full(path):
     os.unlink(path)
     os.symlink("/dev/full", path)
+
+
+def mend(path, unprivileged):
+    """What a user does about it: an ordinary file that the program may write."""
+    if os.path.isdir(path) and not os.path.islink(path):
+        os.rmdir(path)
+    elif os.path.lexists(path):
+        os.unlink(path)
+    write_bytes(path, OLD_LINE)
+    owned_by_runner(path, unprivileged)
 
 
 LearnedRow = namedtuple("LearnedRow", [
@@ -103,6 +114,15 @@ def learned_file_row(row, executable, directory):
         # The failed phrase is echoed and gets no reply; nothing else is missing.
         mismatch = match_blocks(log_blocks(log), pattern)
         check(mismatch is None, "the view: %s" % mismatch)
+
+        # Mended, the file takes a phrase with a space at once: the topic ran on
+        # through the failure (neither back to the greeting nor ended).
+        mend(learned, row.unprivileged)
+        check(program.say(MENDED) is None, "a box once the file was mended")
+        check(read_bytes(learned) == OLD_LINE + cp1251(MENDED) + b"\r\n",
+              "once mended user.vrk holds %r" % kind_of(learned))
+        row.damage(learned)
+        damaged = kind_of(learned)
 
         check(program.start_dialogue() is None, "the next start showed a box")
         expected = row.after_start if row.after_start is not None else damaged
