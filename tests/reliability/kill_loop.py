@@ -55,10 +55,12 @@ def one_run(executable, directory, run, learned):
                for n in range(answered, len(said) + 1)]
     check(added in allowed, "run %d: %d phrases said, %d answered, the file gained %r"
           % (run, len(said), answered, added[:200]))
-    return moment, len(said), answered, added.count(b"\r\n")
+    return len(said), answered, added.count(b"\r\n")
 
 
 def kill_loop(executable, directory):
+    seed = int(os.environ.get("TOLKAR_KILL_SEED", time.time()))
+    random.seed(seed)  # printed below, so a failing run can be repeated
     learned = os.path.join(directory, "user.vrk")
     write_bytes(learned, b"old line\r\n")
     started = time.monotonic()
@@ -66,7 +68,10 @@ def kill_loop(executable, directory):
     for run in range(1, RUNS + 1):
         if time.monotonic() - started > TIME_BUDGET_S:
             break
-        moment, said, answered, added = one_run(executable, directory, run, learned)
+        try:
+            said, answered, added = one_run(executable, directory, run, learned)
+        except Failure as error:
+            raise Failure("seed %d (TOLKAR_KILL_SEED draws the same moments and phrases): %s" % (seed, error))
         runs += 1
         recorded += added
         answered_total += answered
@@ -74,9 +79,9 @@ def kill_loop(executable, directory):
     check(runs >= 30, "only %d runs fitted the time budget" % runs)
     lines = records(read_bytes(learned))
     check(len(lines) == 1 + recorded, "the file holds %d lines, expected %d" % (len(lines), 1 + recorded))
-    return ("%d runs killed, %d phrases answered before a kill, %d lines recorded, "
+    return ("seed %d: %d runs killed, %d phrases answered before a kill, %d lines recorded, "
             "%d runs killed after a recording but before its answer showed, file %d bytes"
-            % (runs, answered_total, recorded, in_flight, len(read_bytes(learned))))
+            % (seed, runs, answered_total, recorded, in_flight, len(read_bytes(learned))))
 
 
 if __name__ == "__main__":
