@@ -356,10 +356,13 @@ class Program:
         of the box that came up (it is then closed), or None once the view has
         changed without one."""
         with Clipboard(phrase):
+            started = time.monotonic()
             xdotool("key", "ctrl+v")
+            self.paste_seconds = None  # how long the pasted phrase took to show
             if phrase.strip():
                 try:
                     wait_for(self.input_shows_text, "the pasted phrase", timeout=5)
+                    self.paste_seconds = time.monotonic() - started
                 except Failure:
                     pass  # the view alone tells when it is answered
             return self.enter(timeout)
