@@ -1,3 +1,5 @@
+#include <optional>
+
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
@@ -39,6 +41,45 @@ template <class Condition> bool WaitFor(Condition condition)
     }
     return true;
 }
+
+// Offers the text on the clipboard while it lives, as xclip serves it. Pasting
+// delivers every character whatever the keyboard layout, where typing Cyrillic
+// through xdotool loses letters on a busy machine.
+class ClipboardText
+{
+  public:
+    explicit ClipboardText(const QString& text)
+    {
+        server_.start("xclip", {"-quiet", "-selection", "clipboard", "-i"});
+        // No event loop runs here, so the text is pushed through the pipe by hand.
+        server_.waitForStarted(kWaitMs);
+        server_.write(text.toUtf8());
+        server_.waitForBytesWritten(kWaitMs);
+        server_.closeWriteChannel();
+        ready_ = WaitFor([&] { return Clipboard() == text; });
+    }
+    ~ClipboardText()
+    {
+        server_.kill();
+        server_.waitForFinished(kWaitMs);
+    }
+    ClipboardText(const ClipboardText&) = delete;
+    ClipboardText& operator=(const ClipboardText&) = delete;
+
+    bool Ready() const { return ready_; }
+
+  private:
+    static QString Clipboard()
+    {
+        QProcess reader;
+        reader.start("xclip", {"-o", "-selection", "clipboard"});
+        reader.waitForFinished(kWaitMs);
+        return QString::fromUtf8(reader.readAllStandardOutput());
+    }
+
+    QProcess server_;
+    bool ready_ = false;
+};
 
 QString WindowNamed(const QString& title)
 {
@@ -141,20 +182,28 @@ class EndToEndTest : public QObject
             Xdotool({"mousemove", QString::number(origin.x() + x), QString::number(origin.y() + y),
                      "click", "1"});
         };
-        const auto say = [](const QString& phrase) {
-            Xdotool({"type", "--delay", "100", phrase});
-            Xdotool({"key", "Return"});
-            QThread::msleep(300);
+        // Each phrase stays on offer until the next one replaces it, so a slow paste
+        // still finds it.
+        std::optional<ClipboardText> pasted;
+        const auto say = [&pasted](const QString& phrase) {
+            pasted.reset();
+            pasted.emplace(phrase);
+            if (!pasted->Ready()) {
+                return false;
+            }
+            Xdotool({"key", "ctrl+v", "Return"});
+            QThread::msleep(500);
+            return true;
         };
 
         const QString learned = directory.filePath("user.vrk");
         click(41, 391); // Начать
         QVERIFY(WaitFor([&] { return QFile::exists(learned); }));
-        say("Привет");
-        say("кто ты такой");
+        QVERIFY(say("Привет"));
+        QVERIFY(say("кто ты такой"));
         QVERIFY(WaitFor([&] { return !ReadAll(learned).isEmpty(); }));
-        say("Да.");
-        say("Пока");
+        QVERIFY(say("Да."));
+        QVERIFY(say("Пока"));
 
         const QString logPath = directory.filePath("talk.log");
         click(41, 457); // В файл
