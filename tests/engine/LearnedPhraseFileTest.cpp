@@ -146,6 +146,35 @@ TEST_F(LearnedPhraseFileTest, LinesAcrossBlockBoundaries)
     }
 }
 
+TEST_F(LearnedPhraseFileTest, CountsLongRunsOfLineEndsUpToTheEndOfText)
+{
+    // Runs of line ends far longer than a byte can count, a byte 26 at each place a
+    // 64-byte stretch can hold it, and text that ends without one.
+    for (const std::size_t endAt :
+         {std::size_t{0}, std::size_t{1}, std::size_t{15}, std::size_t{16}, std::size_t{63},
+          std::size_t{64}, std::size_t{65}, std::size_t{127}, std::size_t{65'537},
+          std::size_t{200'000}}) {
+        std::string bytes;
+        for (int i = 0; bytes.size() < 200'000; ++i) {
+            bytes += std::string(static_cast<std::size_t>(i % 300), '\r');
+            bytes += i % 3 == 0 ? "\r\n" : "x\n";
+        }
+        bytes.resize(200'000);
+        if (endAt < bytes.size()) {
+            bytes[endAt] = 26;
+        }
+        WriteBytes(kName, bytes);
+        const Lines expected = ReferenceLines(bytes);
+
+        ScriptedRandom random;
+        std::string text;
+        random.script = {0};
+        file.Recall(random, text);
+        EXPECT_EQ(random.log.at(0), "draw " + std::to_string(expected.size() + 1))
+            << "text ending at " << endAt;
+    }
+}
+
 TEST_F(LearnedPhraseFileTest, RecordAppendsTheLineAsTyped)
 {
     struct Case

@@ -1,6 +1,7 @@
 // The learned file's block reader against the plain reference reader: the same
-// line count and the same text for each line, with read blocks as small as one
-// byte so that every way a line or a CR LF can straddle two blocks comes up.
+// line count and the same text for each line, with read blocks from one byte, so
+// that every way a line or a CR LF can straddle two blocks comes up, to a few
+// hundred, so that the scan's 64-byte stretches meet every kind of content.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -29,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     EnterFuzzWorkDir();
     FuzzedDataProvider input(data, size);
-    const auto blockSize = input.ConsumeIntegralInRange<std::size_t>(1, 64);
+    const auto blockSize = input.ConsumeIntegralInRange<std::size_t>(1, 320);
     const std::string bytes = input.ConsumeRemainingBytesAsString();
     WriteLearnedFile(bytes);
     const auto expected = ReferenceLines(bytes);
