@@ -7,15 +7,14 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTimer>
-#include <QValidator>
 
 #include "ConsoleLook.h"
 #include "ConsoleMemo.h"
 #include "ConversationLog.h"
 #include "Cp1251.h"
 #include "ErrorGuard.h"
+#include "FirstLineOnly.h"
 #include "FlatButton.h"
 #include "GifAnimator.h"
 #include "ImageControl.h"
@@ -50,37 +49,6 @@ FlatButton* NewFlatButton(QWidget* window, bool enabled, const QString& label)
     button->setAccessibleName(label);
     return button;
 }
-
-// A single-line input keeps only the first line of a pasted text, as the edit
-// line of Windows does, so no line break can enter a phrase or the learned file.
-class FirstLineOnly : public QValidator
-{
-  public:
-    using QValidator::QValidator;
-
-    State validate(QString& input, int& pos) const override
-    {
-        const qsizetype cut = LineBreakAt(input);
-        if (cut < 0) {
-            return Acceptable;
-        }
-        // The inserted text ends at the cursor; what follows it was there before.
-        QString tail = pos > cut ? input.mid(pos) : QString();
-        if (const qsizetype tailCut = LineBreakAt(tail); tailCut >= 0) {
-            tail.truncate(tailCut);
-        }
-        input = input.left(cut) + tail;
-        pos = static_cast<int>(cut);
-        return Acceptable;
-    }
-
-  private:
-    static qsizetype LineBreakAt(const QString& text)
-    {
-        static const QRegularExpression lineBreak(QStringLiteral("[\r\n]"));
-        return text.indexOf(lineBreak);
-    }
-};
 
 } // namespace
 
