@@ -17,20 +17,9 @@ class AboutGif : public ::testing::Test
 TEST_F(AboutGif, IsOneInterlacedStillImage)
 {
     ASSERT_TRUE(gif.ok());
-    EXPECT_EQ(raw.signature, "GIF89a");
-    EXPECT_TRUE(raw.endsWithTrailer);
-    EXPECT_EQ(gif.file().SWidth, kWidth);
-    EXPECT_EQ(gif.file().SHeight, kHeight);
+    expectOneInterlacedImage(gif, raw, kWidth, kHeight);
     ASSERT_NE(gif.file().SColorMap, nullptr);
     EXPECT_EQ(gif.file().SColorMap->ColorCount, 256);
-    ASSERT_EQ(gif.file().ImageCount, 1);
-    const GifImageDesc& desc = gif.image(0).ImageDesc;
-    EXPECT_EQ(desc.Left, 0);
-    EXPECT_EQ(desc.Top, 0);
-    EXPECT_EQ(desc.Width, kWidth);
-    EXPECT_EQ(desc.Height, kHeight);
-    EXPECT_TRUE(desc.Interlace);
-    EXPECT_EQ(desc.ColorMap, nullptr);
 }
 
 TEST_F(AboutGif, HasNoTransparencyOrAnimation)

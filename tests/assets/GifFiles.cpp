@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
 SlurpedGif::SlurpedGif(const std::string& path)
 {
     int error = 0;
@@ -107,4 +109,20 @@ RawGif walkGif(const std::vector<std::uint8_t>& bytes)
 bool sameColour(const GifColorType& a, int r, int g, int b)
 {
     return a.Red == r && a.Green == g && a.Blue == b;
+}
+
+void expectOneInterlacedImage(const SlurpedGif& gif, const RawGif& raw, int width, int height)
+{
+    EXPECT_EQ(raw.signature, "GIF89a");
+    EXPECT_TRUE(raw.endsWithTrailer);
+    EXPECT_EQ(gif.file().SWidth, width);
+    EXPECT_EQ(gif.file().SHeight, height);
+    ASSERT_EQ(gif.file().ImageCount, 1);
+    const GifImageDesc& desc = gif.image(0).ImageDesc;
+    EXPECT_EQ(desc.Left, 0);
+    EXPECT_EQ(desc.Top, 0);
+    EXPECT_EQ(desc.Width, width);
+    EXPECT_EQ(desc.Height, height);
+    EXPECT_TRUE(desc.Interlace);
+    EXPECT_EQ(desc.ColorMap, nullptr);
 }

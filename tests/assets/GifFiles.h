@@ -63,3 +63,7 @@ struct RawGif
 RawGif walkGif(const std::vector<std::uint8_t>& bytes);
 
 bool sameColour(const GifColorType& a, int r, int g, int b);
+
+// A GIF89a of the given screen size holding one interlaced image that covers the
+// whole screen and uses the global colour table (expectations, for the stills).
+void expectOneInterlacedImage(const SlurpedGif& gif, const RawGif& raw, int width, int height);

@@ -8,23 +8,13 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <string>
 
+#include "FuzzCheck.h"
 #include "FuzzWorkDir.h"
 #include "LearnedPhraseFile.h"
 #include "LineScanner.h"
 #include "NamedFile.h"
 #include "ReferenceLines.h"
 #include "ScriptedRandom.h"
-
-namespace {
-
-void Check(bool condition)
-{
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

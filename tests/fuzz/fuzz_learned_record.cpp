@@ -6,6 +6,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <string>
 
+#include "FuzzCheck.h"
 #include "FuzzWorkDir.h"
 #include "LearnedPhraseFile.h"
 
@@ -22,8 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t tailStart = before.size() > 128 ? before.size() - 128 : 0;
     const std::size_t cut = before.find('\x1a', tailStart);
     const std::string kept = cut == std::string::npos ? before : before.substr(0, cut);
-    if (ReadLearnedFile() != kept + phrase + "\r\n") {
-        std::abort();
-    }
+    Check(ReadLearnedFile() == kept + phrase + "\r\n");
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "Dialogue.h"
 #include "FakeView.h"
 #include "FixedReplies.h"
+#include "FuzzCheck.h"
 #include "FuzzWorkDir.h"
 #include "ReferenceLines.h"
 
@@ -41,13 +42,6 @@ bool IsTopicReply(const tolkar::PhraseTables& t, const std::string& line)
     return In(t.SelfReplies, line) || In(t.BookReplies, line) || In(t.GameReplies, line) ||
            In(t.WomenReplies, line) || In(t.ComputerReplies, line) || In(t.FilmReplies, line) ||
            In(t.MusicReplies, line);
-}
-
-void Check(bool condition)
-{
-    if (!condition) {
-        std::abort();
-    }
 }
 
 } // namespace
