@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@ class ScriptedRandom : public tolkar::RandomSource
   public:
     std::deque<std::int64_t> script;
     std::vector<std::string> log;
+
+    // Adds draws after those still waiting.
+    void Script(std::initializer_list<std::int64_t> draws) { script.insert(script.end(), draws); }
 
     void Randomize() override { log.push_back("seed"); }
     std::int64_t Random(std::int64_t range) override

@@ -58,9 +58,9 @@ class HeadTest : public QObject
         MainWindowFixture& f = *fixture_;
         f.Random().Script({1, draw});
         f.Click("btnNew");
-        f.Random().TakeLog();
+        f.Random().log.clear();
         Fire(Timer());
-        QCOMPARE(f.Random().TakeLog(), "seed 2 ");
+        QCOMPARE(f.Random().log, (std::vector<std::string>{"seed", "draw 2"}));
         auto* playing = f.Find<GifAnimator>(qPrintable(played));
         auto* other = f.Find<GifAnimator>(qPrintable(hidden));
         QVERIFY(playing->isVisible());
